@@ -1,0 +1,64 @@
+// 32-bit pixels, views onto pixel memory that someone else owns, and bitmaps that own theirs.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "ui/geometry.h"
+
+namespace tessivar::ui {
+
+// 0xAARRGGBB. Window surfaces keep alpha at 0xFF; decoded pictures carry straight
+// (not premultiplied) alpha, 0xFF wherever the format has none.
+using Pixel = std::uint32_t;
+
+inline constexpr Pixel make_pixel(std::uint8_t r, std::uint8_t g, std::uint8_t b,
+                                  std::uint8_t a = 0xFF) {
+  return (Pixel{a} << 24) | (Pixel{r} << 16) | (Pixel{g} << 8) | Pixel{b};
+}
+inline constexpr std::uint8_t pixel_alpha(Pixel p) { return static_cast<std::uint8_t>(p >> 24); }
+inline constexpr std::uint8_t pixel_red(Pixel p) { return static_cast<std::uint8_t>(p >> 16); }
+inline constexpr std::uint8_t pixel_green(Pixel p) { return static_cast<std::uint8_t>(p >> 8); }
+inline constexpr std::uint8_t pixel_blue(Pixel p) { return static_cast<std::uint8_t>(p); }
+
+// A writable view of pixel rows; pitch is counted in pixels, not bytes.
+struct PixelView {
+  Pixel* data = nullptr;
+  int pitch = 0;
+  int width = 0;
+  int height = 0;
+
+  Pixel* row(int y) const { return data + static_cast<std::ptrdiff_t>(y) * pitch; }
+  Pixel& at(int x, int y) const { return row(y)[x]; }
+  Rect bounds() const { return {0, 0, width, height}; }
+};
+
+// A read-only view, for pictures that are drawn from.
+struct ConstPixelView {
+  const Pixel* data = nullptr;
+  int pitch = 0;
+  int width = 0;
+  int height = 0;
+
+  const Pixel* row(int y) const { return data + static_cast<std::ptrdiff_t>(y) * pitch; }
+  Pixel at(int x, int y) const { return row(y)[x]; }
+  Rect bounds() const { return {0, 0, width, height}; }
+};
+
+// Pixels that own their memory: a decoded picture, or a test surface.
+struct Bitmap {
+  int width = 0;
+  int height = 0;
+  std::vector<Pixel> pixels;
+
+  Bitmap() = default;
+  Bitmap(int w, int h, Pixel fill = 0)
+      : width(w), height(h), pixels(static_cast<std::size_t>(w) * h, fill) {}
+
+  bool empty() const { return width <= 0 || height <= 0; }
+  Pixel at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+  PixelView view() { return {pixels.data(), width, width, height}; }
+  ConstPixelView view() const { return {pixels.data(), width, width, height}; }
+};
+
+}  // namespace tessivar::ui

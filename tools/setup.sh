@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs every Debian package the project needs. Safe to run twice; does nothing when all is there.
+set -euo pipefail
+
+packages=(
+  # build and test
+  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  # libraries
+  libjpeg62-turbo-dev libpng-dev libfreetype-dev libfontconfig-dev libx11-dev libxext-dev
+  # fonts the program substitutes for the faces its windows name
+  fonts-open-sans fonts-liberation2 fonts-dancingscript fonts-inconsolata fonts-crosextra-carlito
+  fonts-noto-core fonts-dejavu-core
+  # the picture generator (run by hand) and its icon font
+  python3 python3-pil fonts-materialdesignicons-webfont
+  # end-to-end tests on a real X server
+  xvfb openbox xdotool x11-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]} == 0)); then
+  exit 0
+fi
+
+echo "setup: installing ${missing[*]}"
+if [[ $(id -u) -ne 0 ]]; then
+  sudo=sudo
+else
+  sudo=
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
