@@ -1,0 +1,14 @@
+// The time of day in the user's long time format and the date in the short date format, from
+// the C library's locale. The plain C locale has no regional settings; it gets the formats the
+// windows were made for (3:07:42 PM, 8/8/2013).
+#pragma once
+
+#include <ctime>
+#include <string>
+
+namespace tessivar::platform {
+
+std::string long_time_text(const std::tm& local_time);
+std::string short_date_text(const std::tm& local_time);
+
+}  // namespace tessivar::platform

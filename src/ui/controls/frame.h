@@ -1,0 +1,24 @@
+// A windowed container drawn as a group box. Its children are measured from its top-left corner
+// and clipped to its rectangle, so a frame with no height hides them all.
+#pragma once
+
+#include <memory>
+
+#include "ui/controls/control.h"
+#include "ui/font.h"
+
+namespace tessivar::ui {
+
+class Frame : public Control {
+ public:
+  Frame(Form& form, const ControlSpec& spec, Control* container, std::unique_ptr<Font> font)
+      : Control(form, spec, container), font_(std::move(font)) {}
+
+  const FrameSpec& frame_spec() const { return std::get<FrameSpec>(spec().kind); }
+  const Font& font() const { return *font_; }
+
+ private:
+  std::unique_ptr<Font> font_;
+};
+
+}  // namespace tessivar::ui

@@ -1,0 +1,36 @@
+// A windowed container with the standard two-pixel sunken edge inside its Width and Height; its
+// picture and its children start at the inner corner of that edge.
+#pragma once
+
+#include <cstdint>
+
+#include "ui/controls/control.h"
+#include "ui/pixels.h"
+
+namespace tessivar::ui {
+
+inline constexpr int kPictureBoxBorderPixels = 2;
+
+class PictureBox : public Control {
+ public:
+  PictureBox(Form& form, const ControlSpec& spec, Control* container, Bitmap picture)
+      : Control(form, spec, container),
+        picture_(std::move(picture)),
+        has_picture_(!std::get<PictureBoxSpec>(spec.kind).picture.empty()) {}
+
+  const PictureBoxSpec& picture_box_spec() const { return std::get<PictureBoxSpec>(spec().kind); }
+  const Bitmap& picture() const { return picture_; }
+  // The handle of the picture held: 0 when the box holds none.
+  std::uint32_t picture_handle() const;
+
+  Rect client_rect() const override { return outer_rect().inset(kPictureBoxBorderPixels); }
+
+  // Gives this box the keyboard focus.
+  void set_focus();
+
+ private:
+  Bitmap picture_;
+  bool has_picture_;
+};
+
+}  // namespace tessivar::ui
