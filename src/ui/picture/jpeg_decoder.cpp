@@ -1,0 +1,214 @@
+// JPEG pictures, baseline and progressive, through libjpeg-turbo.
+//
+// libjpeg reports errors by calling a function that must not return. Ours longjmps back to the
+// one guarded call that was running, and the C++ side then raises DecodeError. The guarded
+// calls hold no C++ object with a destructor between setjmp and the library's calls, so the
+// jump skips nothing that needs cleaning up; the session's destructor frees the library state.
+
+#include <algorithm>
+#include <bit>
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+// jpeglib.h needs size_t and FILE declared first.
+#include <jerror.h>
+#include <jpeglib.h>
+
+#include "ui/picture/byte_reader.h"
+#include "ui/picture/jpeg_info.h"
+#include "ui/picture/picture_decoder.h"
+#include "ui/picture/picture_limits.h"
+#include "ui/picture/picture_region.h"
+
+namespace tessivar::ui {
+namespace {
+
+// A real progressive file has about ten scans; a corrupt one can claim thousands, each of which
+// walks the whole coefficient buffer.
+constexpr int kMaxScans = 500;
+
+// The working memory libjpeg may take: a progressive picture keeps all its coefficients, two
+// bytes for each sample. Generous for any picture we hold; beyond it libjpeg gives up cleanly.
+constexpr long kMaxWorkingMemory = 256L * 1024 * 1024;
+
+// ui::Pixel is 0xAARRGGBB in a 32-bit word, so in memory its bytes run B, G, R, A on a
+// little-endian machine. libjpeg writes that layout directly and sets alpha to 0xFF.
+constexpr J_COLOR_SPACE kPixelColorSpace =
+    std::endian::native == std::endian::little ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+
+// libjpeg hands our callbacks a pointer to `manager`, which must come first.
+struct ErrorTrap {
+  jpeg_error_mgr manager;
+  jpeg_progress_mgr progress;
+  std::jmp_buf jump;
+  char message[JMSG_LENGTH_MAX];
+};
+
+ErrorTrap& trap_of(j_common_ptr info) {
+  return *reinterpret_cast<ErrorTrap*>(info->err);
+}
+
+[[noreturn]] void leave_with_message(j_common_ptr info) {
+  ErrorTrap& trap = trap_of(info);
+  if (info->err->msg_code == JERR_NO_BACKING_STORE) {
+    std::snprintf(trap.message, sizeof trap.message, "it needs more than %ld MiB of working memory",
+                  kMaxWorkingMemory >> 20);
+  } else {
+    (*info->err->format_message)(info, trap.message);
+  }
+  std::longjmp(trap.jump, 1);
+}
+
+// Warnings are libjpeg's word for corrupt or missing data (a premature end of file, a bad
+// Huffman code), which it would otherwise paper over with grey. A picture in our build is
+// either whole or a fault, so a warning ends the decode.
+void emit_message(j_common_ptr info, int level) {
+  if (level < 0) leave_with_message(info);
+}
+
+void ignore_output(j_common_ptr) {}
+
+void limit_scans(j_common_ptr info) {
+  const auto decompress = reinterpret_cast<j_decompress_ptr>(info);
+  if (decompress->input_scan_number > kMaxScans) {
+    ErrorTrap& trap = trap_of(info);
+    std::snprintf(trap.message, sizeof trap.message, "more than %d scans", kMaxScans);
+    std::longjmp(trap.jump, 1);
+  }
+}
+
+// One decompression of one span of bytes. Each public step returns false when libjpeg failed;
+// message() then says why.
+class JpegSession {
+ public:
+  explicit JpegSession(std::span<const std::uint8_t> bytes) : bytes_(bytes) {
+    std::memset(&info_, 0, sizeof info_);
+    std::memset(&trap_, 0, sizeof trap_);
+    info_.err = jpeg_std_error(&trap_.manager);
+    trap_.manager.error_exit = leave_with_message;
+    trap_.manager.emit_message = emit_message;
+    trap_.manager.output_message = ignore_output;
+    trap_.progress.progress_monitor = limit_scans;
+  }
+  JpegSession(const JpegSession&) = delete;
+  JpegSession& operator=(const JpegSession&) = delete;
+  ~JpegSession() { jpeg_destroy_decompress(&info_); }
+
+  const char* message() const { return trap_.message; }
+  jpeg_decompress_struct& info() { return info_; }
+
+  bool read_header() {
+    if (setjmp(trap_.jump)) return false;
+    jpeg_create_decompress(&info_);
+    info_.mem->max_memory_to_use = kMaxWorkingMemory;
+    info_.progress = &trap_.progress;
+    // jpeg_mem_src takes a non-const pointer in older headers but never writes through it.
+    jpeg_mem_src(&info_, const_cast<unsigned char*>(bytes_.data()),
+                 static_cast<unsigned long>(bytes_.size()));
+    jpeg_read_header(&info_, TRUE);
+    return true;
+  }
+
+  // Starts decompression and narrows each output row to its first `width` pixels, so that the
+  // columns beyond them are never transformed.
+  bool start(JDIMENSION width) {
+    if (setjmp(trap_.jump)) return false;
+    jpeg_start_decompress(&info_);
+    if (width < info_.output_width) {
+      JDIMENSION x_offset = 0;
+      jpeg_crop_scanline(&info_, &x_offset, &width);
+    }
+    return true;
+  }
+
+  // Decodes the first `count` rows into `rows`, which must each hold output_width pixels.
+  bool read_rows(JSAMPROW* rows, JDIMENSION count) {
+    if (setjmp(trap_.jump)) return false;
+    while (info_.output_scanline < count) {
+      if (jpeg_read_scanlines(&info_, rows + info_.output_scanline,
+                              count - info_.output_scanline) == 0) {
+        // Memory sources never suspend; a stall would loop for ever.
+        std::snprintf(trap_.message, sizeof trap_.message, "the decoder stopped making progress");
+        return false;
+      }
+    }
+    return true;
+  }
+
+  // After the last row, reads on to the end of the image so that damage there is caught too.
+  bool finish() {
+    if (setjmp(trap_.jump)) return false;
+    jpeg_finish_decompress(&info_);
+    return true;
+  }
+
+ private:
+  std::span<const std::uint8_t> bytes_;
+  jpeg_decompress_struct info_;
+  ErrorTrap trap_;
+};
+
+void read_checked_header(JpegSession& session, std::string_view name) {
+  if (!session.read_header()) fail_decode(name, std::string("bad JPEG: ") + session.message());
+  const jpeg_decompress_struct& info = session.info();
+  if (info.image_width > kMaxPictureSide || info.image_height > kMaxPictureSide) {
+    fail_decode(name, "JPEG size " + std::to_string(info.image_width) + "x" +
+                          std::to_string(info.image_height) + " is larger than " +
+                          std::to_string(kMaxPictureSide) + "x" + std::to_string(kMaxPictureSide));
+  }
+  if (info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK) {
+    fail_decode(name, "CMYK JPEG pictures are not supported; only colour and grey ones are");
+  }
+}
+
+}  // namespace
+
+PictureInfo read_jpeg_info(std::span<const std::uint8_t> bytes, std::string_view name) {
+  JpegSession session(bytes);
+  read_checked_header(session, name);
+  const jpeg_decompress_struct& info = session.info();
+  return {PictureFormat::Jpeg, static_cast<int>(info.image_width),
+          static_cast<int>(info.image_height), 8 * info.num_components,
+          info.progressive_mode != FALSE};
+}
+
+Bitmap decode_jpeg(std::span<const std::uint8_t> bytes, std::string_view name, Size visible) {
+  JpegSession session(bytes);
+  read_checked_header(session, name);
+  jpeg_decompress_struct& info = session.info();
+  const Size out = visible_region(static_cast<int>(info.image_width),
+                                  static_cast<int>(info.image_height), visible);
+  if (out.width == 0 || out.height == 0) return {};
+
+  // Smoothing subsampled colour (fancy upsampling) blends each pixel with the colour sample to
+  // its right. Cropping exactly at the visible edge would make the last visible column an image
+  // edge and change its colour, so one more block column is decoded and dropped.
+  const auto decode_width = std::min<JDIMENSION>(
+      info.image_width, static_cast<JDIMENSION>(out.width + info.max_h_samp_factor * DCTSIZE));
+  info.out_color_space = kPixelColorSpace;
+  if (!session.start(decode_width)) {
+    fail_decode(name, std::string("bad JPEG: ") + session.message());
+  }
+
+  // Cropping may round the decoded width up to whole blocks: output_width says what it chose.
+  const auto row_width = static_cast<int>(info.output_width);
+  Bitmap decoded(row_width, out.height);
+  std::vector<JSAMPROW> rows(static_cast<std::size_t>(out.height));
+  for (int y = 0; y < out.height; ++y) {
+    rows[static_cast<std::size_t>(y)] = reinterpret_cast<JSAMPROW>(
+        decoded.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(row_width));
+  }
+  if (!session.read_rows(rows.data(), static_cast<JDIMENSION>(out.height))) {
+    fail_decode(name, std::string("bad JPEG: ") + session.message());
+  }
+  // Rows below the visible part are never decoded; jpeg_destroy in the session's destructor
+  // drops the rest of the image.
+  if (info.output_scanline == info.output_height && !session.finish()) {
+    fail_decode(name, std::string("bad JPEG: ") + session.message());
+  }
+  return crop_top_left(std::move(decoded), out);
+}
+
+}  // namespace tessivar::ui

@@ -1,0 +1,21 @@
+#include "ui/picture/picture_region.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace tessivar::ui {
+
+Bitmap crop_top_left(Bitmap bitmap, Size visible) {
+  const Size out = visible_region(bitmap.width, bitmap.height, visible);
+  if (out.width == 0 || out.height == 0) return {};
+  if (out.width == bitmap.width && out.height == bitmap.height) return bitmap;
+  Bitmap cropped(out.width, out.height);
+  for (int y = 0; y < out.height; ++y) {
+    const auto source = bitmap.pixels.begin() + static_cast<std::ptrdiff_t>(y) * bitmap.width;
+    std::copy(source, source + out.width,
+              cropped.pixels.begin() + static_cast<std::ptrdiff_t>(y) * out.width);
+  }
+  return cropped;
+}
+
+}  // namespace tessivar::ui
