@@ -10,7 +10,7 @@ WIDE = (161, 71)
 WHITE = (255, 255, 255)
 CAPTION_FONT = fonts.SANS_SEMIBOLD
 CAPTION_SIZE = 11
-CAPTION_LEFT = 6
+CAPTION_LEFT = 8  # a whole JPEG block in from the edge, so no ringing reaches the corner
 CAPTION_BASELINE = 65
 WIDE_CAPTION_SIZE = 13
 # On the lightest fields white alone is hard to read; a soft shadow of a darker shade of the
