@@ -17,10 +17,13 @@ struct IconImageRow {
 };
 
 // The stored order: the 16-colour images, the 256-colour images, then those with alpha.
+// clang-format off
 constexpr IconImageRow kAppIconImages[] = {
-    {48, 4},   {32, 4},  {16, 4},  {48, 8},  {32, 8},  {16, 8},
+    {48, 4},   {32, 4},  {16, 4},
+    {48, 8},   {32, 8},  {16, 8},
     {128, 32}, {64, 32}, {48, 32}, {32, 32}, {24, 32}, {16, 32},
 };
+// clang-format on
 
 void expect_bitmap_entry(const IconEntry& entry, const IconImageRow& row, std::size_t index) {
   SCOPED_TRACE(::testing::Message() << "image " << index);
