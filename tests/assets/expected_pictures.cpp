@@ -66,7 +66,7 @@ constexpr ExpectedTile kTiles[] = {
 };
 
 constexpr ExpectedPicture kOtherPictures[] = {
-    // file                           format                width heightbpp progressive
+    // file                           format                width height bpp progressive
     {"start-window-logo.jpg",         PictureFormat::Jpeg,  98,   92,   24, false},
     {"start-about-symbol.jpg",        PictureFormat::Jpeg,  48,   48,   24, false},
     {"start-wallpaper.jpg",           PictureFormat::Jpeg,  2560, 1600, 24, false},
