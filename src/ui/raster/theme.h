@@ -16,4 +16,19 @@ struct ThemeColours {
   Pixel scroll_trough = 0;  // 0, the scroll bar's trough
 };
 
+// The theme read from a colour scheme, given as a callable from system colour index to Pixel
+// (a backend's system colour, or default_system_colour).
+template <typename SystemColour>
+ThemeColours theme_colours_from(SystemColour&& system_colour) {
+  return {
+      .face = system_colour(15),
+      .highlight = system_colour(20),
+      .light = system_colour(22),
+      .shadow = system_colour(16),
+      .dark_shadow = system_colour(21),
+      .button_text = system_colour(18),
+      .scroll_trough = system_colour(0),
+  };
+}
+
 }  // namespace tessivar::ui

@@ -21,6 +21,17 @@ void expect_pixels(const Bitmap& b, const std::vector<Expected>& expected) {
   }
 }
 
+TEST(ThemeColours, TakesEachRoleFromItsSystemColourIndex) {
+  const ThemeColours t = theme_colours_from([](int index) { return Pixel(0xFF000000u + index); });
+  EXPECT_EQ(t.face, 0xFF000000u + 15);
+  EXPECT_EQ(t.highlight, 0xFF000000u + 20);
+  EXPECT_EQ(t.light, 0xFF000000u + 22);
+  EXPECT_EQ(t.shadow, 0xFF000000u + 16);
+  EXPECT_EQ(t.dark_shadow, 0xFF000000u + 21);
+  EXPECT_EQ(t.button_text, 0xFF000000u + 18);
+  EXPECT_EQ(t.scroll_trough, 0xFF000000u + 0);
+}
+
 TEST(SunkenEdge, OuterRingIsShadowOverHighlightAndInnerRingDarkShadowOverLight) {
   const ThemeColours t = testing::distinct_theme();
   Bitmap b = testing::surface(10, 8);
