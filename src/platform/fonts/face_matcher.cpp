@@ -114,10 +114,13 @@ bool needs_synthetic_oblique(const FaceRequest& request, const FaceLocation& fou
          (request.slant != FC_SLANT_ROMAN && found.slant == FC_SLANT_ROMAN);
 }
 
+FaceRequest request_as_named(const ui::FontSpec& spec) {
+  return {std::string(spec.face), fc_weight_of(requested_weight(spec.weight)),
+          spec.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN};
+}
+
 std::optional<FaceChoice> choose_face(FcConfig* config, const ui::FontSpec& spec) {
-  const int slant = spec.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN;
-  const FaceRequest as_named{std::string(spec.face), fc_weight_of(requested_weight(spec.weight)),
-                             slant};
+  const FaceRequest as_named = request_as_named(spec);
   PatternPtr nearest = match(config, as_named);
 
   // The real face wins wherever the user has installed it.
@@ -126,7 +129,8 @@ std::optional<FaceChoice> choose_face(FcConfig* config, const ui::FontSpec& spec
   }
   if (const Substitute* substitute = find_substitute(spec.face)) {
     const FaceRequest stand_in{std::string(substitute->family),
-                               fc_weight_of(substitute_weight(*substitute, spec.weight)), slant};
+                               fc_weight_of(substitute_weight(*substitute, spec.weight)),
+                               as_named.slant};
     if (PatternPtr matched = match(config, stand_in)) return choice_from(stand_in, matched.get());
   }
   if (nearest) return choice_from(as_named, nearest.get());

@@ -16,6 +16,9 @@ namespace tessivar::fonts {
 // knows no font at all.
 std::optional<FaceChoice> choose_face(FcConfig* config, const ui::FontSpec& spec);
 
+// The spec asked of fontconfig as it stands, before any stand-in is considered.
+FaceRequest request_as_named(const ui::FontSpec& spec);
+
 // The request's pattern after the user's and the system's configuration has been applied, as
 // FcFontMatch and FcFontSort expect it.
 PatternPtr configured_pattern(FcConfig* config, const FaceRequest& request);

@@ -7,7 +7,6 @@
 #include "platform/fonts/face_matcher.h"
 #include "platform/fonts/font_context.h"
 #include "platform/fonts/freetype_font.h"
-#include "platform/fonts/substitutes.h"
 #include "ui/errors.h"
 
 namespace tessivar::fonts {
@@ -17,16 +16,16 @@ namespace {
 constexpr double kDefaultPoints = 8.25;
 constexpr int kLargestPixelsPerEm = 1000;
 
-std::unique_ptr<ui::Font> open_at(FontContext& context, const std::shared_ptr<FontContext>& shared,
+std::unique_ptr<ui::Font> open_at(const std::shared_ptr<FontContext>& context,
                                   const FaceRequest& request, const FaceLocation& location,
                                   int pixels, const ui::FontSpec& spec) {
-  auto face = context.open_face(location);
+  auto face = context->open_face(location);
   if (!face) return nullptr;
   const Synthesis synthesis{needs_synthetic_bold(request, location),
                             needs_synthetic_oblique(request, location)};
   auto sized = SizedFace::create(std::move(face), pixels, synthesis);
   if (!sized) return nullptr;
-  return std::make_unique<FreeTypeFont>(shared, request, std::move(sized), pixels,
+  return std::make_unique<FreeTypeFont>(context, request, std::move(sized), pixels,
                                         TextDecorations{spec.underline, spec.strikeout});
 }
 
@@ -49,19 +48,15 @@ std::unique_ptr<ui::Font> FontEngine::open(const ui::FontSpec& spec) {
   const int pixels = pixels_per_em(spec.points);
   const std::optional<FaceChoice>& choice = context_->choice_for(spec);
   if (choice) {
-    if (auto font = open_at(*context_, context_, choice->request, choice->location, pixels, spec)) {
+    if (auto font = open_at(context_, choice->request, choice->location, pixels, spec)) {
       return font;
     }
   }
   // The chosen file could not be read (removed since fontconfig cached it, or damaged): the
   // next face in fontconfig's order of preference stands in.
-  const FaceRequest request =
-      choice
-          ? choice->request
-          : FaceRequest{std::string(spec.face), FcWeightFromOpenType(requested_weight(spec.weight)),
-                        spec.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN};
+  const FaceRequest request = choice ? choice->request : request_as_named(spec);
   for (const FaceLocation& location : context_->fallbacks_for(request).all()) {
-    if (auto font = open_at(*context_, context_, request, location, pixels, spec)) return font;
+    if (auto font = open_at(context_, request, location, pixels, spec)) return font;
   }
   throw ui::PlatformError("No font could be found to draw text in \"" + std::string(spec.face) +
                           "\": this machine has no usable font installed.");
