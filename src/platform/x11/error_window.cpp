@@ -1,0 +1,169 @@
+#include "platform/x11/error_window.h"
+
+#include <X11/keysym.h>
+
+#include <algorithm>
+
+#include "ui/system_colour_scheme.h"
+// The Xlib headers come last.
+#include "platform/x11/window_hints.h"
+
+namespace tessivar::x11 {
+
+namespace {
+
+constexpr int kMargin = 12;
+constexpr int kMaxTextWidth = 420;
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 23;
+constexpr int kButtonFaceIndex = 15;
+constexpr int kButtonTextIndex = 18;
+constexpr int kShadowIndex = 16;
+constexpr int kHighlightIndex = 20;
+constexpr std::string_view kOk = "OK";
+
+// Breaks the message at spaces so that no line is wider than `width`; a word wider than that
+// stands on a line of its own, clipped.
+std::vector<std::string> break_lines(const ui::Font& font, const std::string& message, int width) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start <= message.size()) {
+    const std::size_t newline = std::min(message.find('\n', start), message.size());
+    const std::string paragraph = message.substr(start, newline - start);
+    std::string line;
+    std::size_t word_start = 0;
+    while (word_start <= paragraph.size()) {
+      const std::size_t space = std::min(paragraph.find(' ', word_start), paragraph.size());
+      const std::string word = paragraph.substr(word_start, space - word_start);
+      std::string candidate = line;
+      if (!candidate.empty()) candidate += ' ';
+      candidate += word;
+      if (!line.empty() && font.measure(candidate) > width) {
+        lines.push_back(line);
+        line = word;
+      } else {
+        line = candidate;
+      }
+      word_start = space + 1;
+    }
+    lines.push_back(line);
+    start = newline + 1;
+  }
+  return lines;
+}
+
+void fill(ui::PixelView pixels, ui::Rect area, ui::Pixel colour) {
+  area = area.intersect(pixels.bounds());
+  for (int y = area.y; y < area.bottom(); ++y) {
+    std::fill_n(pixels.row(y) + area.x, area.width, colour);
+  }
+}
+
+}  // namespace
+
+ErrorWindow::ErrorWindow(Display* display, const XAtoms& atoms, fonts::FontEngine& fonts,
+                         const std::string& message, bool shared_memory)
+    : display_(display), atoms_(atoms), font_(fonts.open({.face = "MS Sans Serif"})) {
+  lines_ = break_lines(*font_, message, kMaxTextWidth);
+  int text_width = 0;
+  for (const std::string& line : lines_) text_width = std::max(text_width, font_->measure(line));
+  const int line_height = font_->metrics().line_height;
+  const int width = std::max(text_width, 200) + 2 * kMargin;
+  const int text_height = static_cast<int>(lines_.size()) * line_height;
+  const int height = kMargin + text_height + kMargin + kButtonHeight + kMargin;
+  button_ = {(width - kButtonWidth) / 2, height - kMargin - kButtonHeight, kButtonWidth,
+             kButtonHeight};
+
+  const int screen = DefaultScreen(display_);
+  Visual* visual = DefaultVisual(display_, screen);
+  const int depth = DefaultDepth(display_, screen);
+  surface_ = std::make_unique<WindowSurface>(display_, visual, depth, ui::Size{width, height},
+                                             shared_memory);
+
+  XSetWindowAttributes attributes{};
+  attributes.background_pixmap = None;
+  attributes.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | KeyPressMask |
+                          StructureNotifyMask;
+  const ui::Point position{(DisplayWidth(display_, screen) - width) / 2,
+                           (DisplayHeight(display_, screen) - height) / 2};
+  window_ = XCreateWindow(display_, RootWindow(display_, screen), position.x, position.y,
+                          static_cast<unsigned>(width), static_cast<unsigned>(height), 0, depth,
+                          InputOutput, visual, CWBackPixmap | CWEventMask, &attributes);
+  gc_ = XCreateGC(display_, window_, 0, nullptr);
+  apply_window_hints(display_, window_, atoms_,
+                     {.kind = ui::WindowKind::FixedDialog, .dialog_type = true}, "Tessivar",
+                     {width, height}, position);
+  paint();
+  XMapRaised(display_, window_);
+  XFlush(display_);
+}
+
+ErrorWindow::~ErrorWindow() {
+  surface_.reset();
+  XFreeGC(display_, gc_);
+  XDestroyWindow(display_, window_);
+  XFlush(display_);
+}
+
+void ErrorWindow::paint() {
+  const ui::PixelView pixels = surface_->pixels();
+  const ui::Pixel face = ui::default_system_colour(kButtonFaceIndex);
+  const ui::Pixel text = ui::default_system_colour(kButtonTextIndex);
+  fill(pixels, pixels.bounds(), face);
+  const ui::FontMetrics metrics = font_->metrics();
+  int baseline = kMargin + metrics.ascent;
+  for (const std::string& line : lines_) {
+    font_->draw(pixels, pixels.bounds(), {kMargin, baseline}, line, text);
+    baseline += metrics.line_height;
+  }
+  // A raised button that looks pressed while the pointer holds it down.
+  const ui::Pixel light = ui::default_system_colour(button_down_ ? kShadowIndex : kHighlightIndex);
+  const ui::Pixel dark = ui::default_system_colour(button_down_ ? kHighlightIndex : kShadowIndex);
+  fill(pixels, button_, ui::make_pixel(0, 0, 0));
+  fill(pixels, button_.inset(1), dark);
+  fill(pixels, {button_.x + 1, button_.y + 1, button_.width - 3, button_.height - 3}, light);
+  fill(pixels, {button_.x + 2, button_.y + 2, button_.width - 4, button_.height - 4}, face);
+  const int shift = button_down_ ? 1 : 0;
+  const int text_x = button_.x + (button_.width - font_->measure(kOk)) / 2 + shift;
+  const int text_y = button_.y + (button_.height - metrics.ascent - metrics.descent) / 2 +
+                     metrics.ascent + shift;
+  font_->draw(pixels, button_, {text_x, text_y}, kOk, text);
+}
+
+void ErrorWindow::present(ui::Rect area) {
+  surface_->put(window_, gc_, area.intersect(surface_->pixels().bounds()));
+  XFlush(display_);
+}
+
+bool ErrorWindow::handle(const XEvent& event) {
+  switch (event.type) {
+    case Expose:
+      present({event.xexpose.x, event.xexpose.y, event.xexpose.width, event.xexpose.height});
+      return true;
+    case ButtonPress:
+      if (event.xbutton.button == Button1 &&
+          button_.contains({event.xbutton.x, event.xbutton.y})) {
+        button_down_ = true;
+        paint();
+        present(button_);
+      }
+      return true;
+    case ButtonRelease:
+      if (event.xbutton.button != Button1 || !button_down_) return true;
+      button_down_ = false;
+      if (button_.contains({event.xbutton.x, event.xbutton.y})) return false;
+      paint();
+      present(button_);
+      return true;
+    case KeyPress: {
+      const KeySym key = XLookupKeysym(const_cast<XKeyEvent*>(&event.xkey), 0);
+      return !(key == XK_Return || key == XK_KP_Enter || key == XK_Escape || key == XK_space);
+    }
+    case ClientMessage:
+      return !(event.xclient.message_type == atoms_.wm_protocols &&
+               static_cast<Atom>(event.xclient.data.l[0]) == atoms_.wm_delete_window);
+    default: return true;
+  }
+}
+
+}  // namespace tessivar::x11

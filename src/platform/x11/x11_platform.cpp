@@ -1,0 +1,438 @@
+#include "platform/x11/x11_platform.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <ctime>
+#include <deque>
+#include <map>
+#include <set>
+
+#include "platform/common/clock_text.h"
+#include "platform/fonts/font_engine.h"
+#include "platform/x11/key_translation.h"
+#include "platform/x11/wine_launcher.h"
+#include "ui/system_colour_scheme.h"
+// The Xlib headers come last.
+#include "platform/x11/error_window.h"
+#include "platform/x11/window_hints.h"
+#include "platform/x11/window_surface.h"
+#include "platform/x11/x_atoms.h"
+#include "platform/x11/x_error_trap.h"
+
+#include <X11/XKBlib.h>
+
+namespace tessivar::x11 {
+
+using ui::Input;
+using ui::InputKind;
+
+namespace {
+
+int on_connection_lost(Display*) {
+  std::fputs("tessivar: lost the connection to the X server\n", stderr);
+  _exit(1);
+}
+
+std::int16_t shift_state(unsigned state) {
+  std::int16_t shift = 0;
+  if (state & ShiftMask) shift |= ui::kShiftMask;
+  if (state & ControlMask) shift |= ui::kCtrlMask;
+  if (state & Mod1Mask) shift |= ui::kAltMask;
+  return shift;
+}
+
+// Focus changes that say nothing about which window is active: those a grab makes, and those
+// about the pointer or a child window.
+bool is_activation_change(const XFocusChangeEvent& event) {
+  return event.mode != NotifyGrab && event.mode != NotifyUngrab &&
+         event.detail != NotifyInferior && event.detail != NotifyPointer &&
+         event.detail != NotifyPointerRoot && event.detail != NotifyDetailNone;
+}
+
+std::tm local_now() {
+  const std::time_t t = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&t, &local);
+  return local;
+}
+
+struct NativeWindow {
+  Window xid = 0;
+  GC gc = nullptr;
+  std::unique_ptr<WindowSurface> surface;
+  bool mapped = false;
+  bool focus_when_viewable = false;
+};
+
+}  // namespace
+
+class X11Platform::Impl {
+ public:
+  Impl();
+  ~Impl();
+
+  ui::WindowHandle create_window(const ui::WindowDescription& description);
+  void destroy_window(ui::WindowHandle window);
+  void show_window(ui::WindowHandle window);
+  ui::PixelView window_pixels(ui::WindowHandle window);
+  void present(ui::WindowHandle window, std::span<const ui::Rect> areas);
+  ui::WaitStatus wait_input(std::optional<ui::Millis> deadline, Input& input);
+  static ui::Millis monotonic_now() {
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return static_cast<ui::Millis>(t.tv_sec) * 1000 + t.tv_nsec / 1'000'000;
+  }
+  std::unique_ptr<ui::Font> open_font(const ui::FontSpec& spec) { return fonts_.open(spec); }
+  std::int64_t launch(const ui::LaunchRequest& request) { return launcher_.launch(request); }
+  void report_error(const ui::Error& error);
+
+ private:
+  void translate(XEvent& event);
+  void translate_key_press(ui::WindowHandle handle, XKeyEvent& event);
+  bool focus_moved_to_our_window();
+  void report_ended_children();
+  void queue(Input input) { queue_.push_back(input); }
+
+  Display* display_;
+  int screen_;
+  Visual* visual_;
+  int depth_;
+  bool shared_memory_;
+  XAtoms atoms_;
+  fonts::FontEngine fonts_;
+  WineLauncher launcher_;
+  std::map<ui::WindowHandle, NativeWindow> windows_;
+  std::map<Window, ui::WindowHandle> handles_;
+  std::map<Window, std::unique_ptr<ErrorWindow>> error_windows_;
+  std::deque<Input> queue_;
+  std::set<unsigned> held_keys_;
+  std::optional<ui::WindowHandle> focused_;
+  ui::WindowHandle next_handle_ = 1;
+  Time last_user_time_ = CurrentTime;
+};
+
+X11Platform::Impl::Impl() {
+  display_ = XOpenDisplay(nullptr);
+  if (!display_) {
+    const char* name = std::getenv("DISPLAY");
+    throw ui::PlatformError(name && *name ? std::string("cannot open the X display \"") + name + "\""
+                                          : "cannot open an X display: DISPLAY is not set");
+  }
+  XSetIOErrorHandler(on_connection_lost);
+  install_x_error_handler();
+  fcntl(ConnectionNumber(display_), F_SETFD, FD_CLOEXEC);
+  screen_ = DefaultScreen(display_);
+  visual_ = DefaultVisual(display_, screen_);
+  depth_ = DefaultDepth(display_, screen_);
+  if (!visual_matches_pixels(display_, visual_, depth_)) {
+    XCloseDisplay(display_);
+    throw ui::PlatformError("the X display's colour format is not supported: a 24-bit true-colour "
+                            "display is needed");
+  }
+  shared_memory_ = XShmQueryExtension(display_);
+  atoms_ = XAtoms::intern(display_);
+  // A held key then repeats as presses alone, which is how a repeat is told from a new press.
+  Bool supported = False;
+  XkbSetDetectableAutoRepeat(display_, True, &supported);
+}
+
+X11Platform::Impl::~Impl() {
+  error_windows_.clear();
+  while (!windows_.empty()) destroy_window(windows_.begin()->first);
+  XCloseDisplay(display_);
+}
+
+ui::WindowHandle X11Platform::Impl::create_window(const ui::WindowDescription& description) {
+  const ui::Size size{std::max(description.client_size.width, 1),
+                      std::max(description.client_size.height, 1)};
+  const ui::Point position =
+      description.centred ? ui::Point{(DisplayWidth(display_, screen_) - size.width) / 2,
+                                      (DisplayHeight(display_, screen_) - size.height) / 2}
+                          : ui::Point{0, 0};
+  XSetWindowAttributes attributes{};
+  attributes.background_pixmap = None;  // the surface paints every pixel; no flash of colour
+  attributes.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | Button1MotionMask |
+                          KeyPressMask | KeyReleaseMask | FocusChangeMask | StructureNotifyMask;
+  NativeWindow native;
+  native.surface = std::make_unique<WindowSurface>(display_, visual_, depth_, size, shared_memory_);
+  native.xid = XCreateWindow(display_, RootWindow(display_, screen_), position.x, position.y,
+                             static_cast<unsigned>(size.width), static_cast<unsigned>(size.height),
+                             0, depth_, InputOutput, visual_, CWBackPixmap | CWEventMask,
+                             &attributes);
+  native.gc = XCreateGC(display_, native.xid, 0, nullptr);
+  apply_window_hints(display_, native.xid, atoms_,
+                     {.kind = description.kind,
+                      .close_button = description.close_button,
+                      .taskbar_button = description.taskbar_button},
+                     description.title, size, position);
+  apply_window_icon(display_, native.xid, atoms_, description.icon_ico);
+  const ui::WindowHandle handle = next_handle_++;
+  handles_[native.xid] = handle;
+  windows_.emplace(handle, std::move(native));
+  return handle;
+}
+
+void X11Platform::Impl::destroy_window(ui::WindowHandle window) {
+  const auto it = windows_.find(window);
+  if (it == windows_.end()) return;
+  NativeWindow& native = it->second;
+  native.surface.reset();
+  XFreeGC(display_, native.gc);
+  XDestroyWindow(display_, native.xid);
+  handles_.erase(native.xid);
+  windows_.erase(it);
+  if (focused_ == window) focused_.reset();
+  XFlush(display_);
+}
+
+void X11Platform::Impl::show_window(ui::WindowHandle window) {
+  const auto it = windows_.find(window);
+  if (it == windows_.end()) return;
+  NativeWindow& native = it->second;
+  if (!native.mapped) {
+    XMapRaised(display_, native.xid);
+    native.mapped = true;
+    native.focus_when_viewable = true;
+  } else {
+    XRaiseWindow(display_, native.xid);
+  }
+  // Asked as an application (source 1); the manager may still decline, as for any program.
+  XEvent message{};
+  message.xclient.type = ClientMessage;
+  message.xclient.window = native.xid;
+  message.xclient.message_type = atoms_.net_active_window;
+  message.xclient.format = 32;
+  message.xclient.data.l[0] = 1;
+  message.xclient.data.l[1] = static_cast<long>(last_user_time_);
+  XSendEvent(display_, RootWindow(display_, screen_), False,
+             SubstructureRedirectMask | SubstructureNotifyMask, &message);
+  // Some managers give a splash window the keyboard only when it is focused directly.
+  XWindowAttributes attributes{};
+  if (XGetWindowAttributes(display_, native.xid, &attributes) &&
+      attributes.map_state == IsViewable) {
+    XSetInputFocus(display_, native.xid, RevertToParent, CurrentTime);
+    native.focus_when_viewable = false;
+  }
+  XFlush(display_);
+}
+
+ui::PixelView X11Platform::Impl::window_pixels(ui::WindowHandle window) {
+  const auto it = windows_.find(window);
+  if (it == windows_.end()) return {};
+  return it->second.surface->pixels();
+}
+
+void X11Platform::Impl::present(ui::WindowHandle window, std::span<const ui::Rect> areas) {
+  const auto it = windows_.find(window);
+  if (it == windows_.end() || areas.empty()) return;
+  const NativeWindow& native = it->second;
+  const ui::Rect bounds = native.surface->pixels().bounds();
+  for (const ui::Rect& area : areas) native.surface->put(native.xid, native.gc, area.intersect(bounds));
+  // Shared pixels are read by the server later; waiting here keeps the engine from painting the
+  // next frame into memory the server is still copying.
+  if (native.surface->shared()) {
+    XSync(display_, False);
+  } else {
+    XFlush(display_);
+  }
+}
+
+ui::WaitStatus X11Platform::Impl::wait_input(std::optional<ui::Millis> deadline, Input& input) {
+  const int x_fd = ConnectionNumber(display_);
+  while (true) {
+    report_ended_children();
+    while (queue_.empty() && XPending(display_) > 0) {
+      XEvent event;
+      XNextEvent(display_, &event);
+      translate(event);
+    }
+    if (!queue_.empty()) {
+      input = queue_.front();
+      queue_.pop_front();
+      return ui::WaitStatus::Input;
+    }
+    int timeout = -1;
+    if (deadline) {
+      const ui::Millis remaining = *deadline - X11Platform::Impl::monotonic_now();
+      if (remaining <= 0) return ui::WaitStatus::Deadline;
+      timeout = static_cast<int>(std::min<ui::Millis>(remaining, 60'000));
+    }
+    pollfd fds[2] = {{x_fd, POLLIN, 0}, {launcher_.wake_fd(), POLLIN, 0}};
+    poll(fds, 2, timeout);
+  }
+}
+
+void X11Platform::Impl::report_ended_children() {
+  for (const ui::LaunchError& failure : launcher_.collect_ended()) report_error(failure);
+}
+
+void X11Platform::Impl::report_error(const ui::Error& error) {
+  std::fprintf(stderr, "tessivar: %s\n", error.what());
+  try {
+    auto window = std::make_unique<ErrorWindow>(display_, atoms_, fonts_, error.what(),
+                                                shared_memory_);
+    const Window xid = window->window();
+    error_windows_[xid] = std::move(window);
+  } catch (const std::exception& failure) {
+    // The message is on standard error already; the application goes on without the window.
+    std::fprintf(stderr, "tessivar: cannot show the message window: %s\n", failure.what());
+  }
+}
+
+void X11Platform::Impl::translate(XEvent& event) {
+  if (const auto error = error_windows_.find(event.xany.window); error != error_windows_.end()) {
+    if (!error->second->handle(event)) error_windows_.erase(error);
+    return;
+  }
+  const auto found = handles_.find(event.xany.window);
+  if (found == handles_.end()) return;
+  const ui::WindowHandle handle = found->second;
+  NativeWindow& native = windows_.at(handle);
+  switch (event.type) {
+    case Expose:
+      if (native.focus_when_viewable) {
+        XSetInputFocus(display_, native.xid, RevertToParent, CurrentTime);
+        native.focus_when_viewable = false;
+      }
+      queue({.kind = InputKind::Exposed,
+             .window = handle,
+             .area = {event.xexpose.x, event.xexpose.y, event.xexpose.width,
+                      event.xexpose.height}});
+      break;
+    case ButtonPress:
+    case ButtonRelease:
+      if (event.xbutton.button != Button1) break;
+      last_user_time_ = event.xbutton.time;
+      queue({.kind = event.type == ButtonPress ? InputKind::ButtonDown : InputKind::ButtonUp,
+             .window = handle,
+             .at = {event.xbutton.x, event.xbutton.y}});
+      break;
+    case MotionNotify: {
+      if (!(event.xmotion.state & Button1Mask)) break;
+      // Only the latest place matters; older motion still queued is skipped.
+      while (XCheckTypedWindowEvent(display_, native.xid, MotionNotify, &event)) {
+      }
+      queue({.kind = InputKind::PointerMoved,
+             .window = handle,
+             .at = {event.xmotion.x, event.xmotion.y}});
+      break;
+    }
+    case KeyPress: translate_key_press(handle, event.xkey); break;
+    case KeyRelease: {
+      held_keys_.erase(event.xkey.keycode);
+      const auto key = virtual_key_for_keysym(XLookupKeysym(&event.xkey, 0));
+      if (key) {
+        queue({.kind = InputKind::KeyUp,
+               .window = handle,
+               .key_code = *key,
+               .shift = shift_state(event.xkey.state)});
+      }
+      break;
+    }
+    case FocusIn:
+      if (!is_activation_change(event.xfocus) || focused_ == handle) break;
+      focused_ = handle;
+      queue({.kind = InputKind::Activated, .window = handle});
+      break;
+    case FocusOut:
+      if (!is_activation_change(event.xfocus) || focused_ != handle) break;
+      focused_.reset();
+      held_keys_.clear();
+      queue({.kind = InputKind::Deactivated,
+             .window = handle,
+             .to_our_window = focus_moved_to_our_window()});
+      break;
+    case ClientMessage:
+      if (event.xclient.message_type == atoms_.wm_protocols &&
+          static_cast<Atom>(event.xclient.data.l[0]) == atoms_.wm_delete_window) {
+        queue({.kind = InputKind::CloseRequested, .window = handle});
+      }
+      break;
+    default: break;
+  }
+}
+
+void X11Platform::Impl::translate_key_press(ui::WindowHandle handle, XKeyEvent& event) {
+  last_user_time_ = event.time;
+  const bool repeat = !held_keys_.insert(event.keycode).second;
+  const std::int16_t shift = shift_state(event.state);
+  char text[8] = {};
+  KeySym shifted = NoSymbol;
+  const int length = XLookupString(&event, text, sizeof text, &shifted, nullptr);
+  if (const auto key = virtual_key_for_keysym(XLookupKeysym(&event, 0))) {
+    queue({.kind = InputKind::KeyDown,
+           .window = handle,
+           .key_code = *key,
+           .shift = shift,
+           .repeat = repeat});
+  }
+  const int first_byte = length > 0 ? static_cast<unsigned char>(text[0]) : 0;
+  if (const auto character = character_for_key(shifted, first_byte, event.state & Mod1Mask)) {
+    queue({.kind = InputKind::Character, .window = handle, .character = *character});
+  }
+}
+
+namespace {
+
+struct FocusSearch {
+  const std::map<Window, ui::WindowHandle>* ours;
+  bool found;
+};
+
+Bool look_for_our_focus_in(Display*, XEvent* event, XPointer argument) {
+  auto* search = reinterpret_cast<FocusSearch*>(argument);
+  if (event->type == FocusIn && is_activation_change(event->xfocus) &&
+      search->ours->contains(event->xfocus.window)) {
+    search->found = true;
+  }
+  return False;  // only looking: nothing is taken from the queue
+}
+
+}  // namespace
+
+bool X11Platform::Impl::focus_moved_to_our_window() {
+  FocusSearch search{&handles_, false};
+  XEvent unused;
+  XCheckIfEvent(display_, &unused, look_for_our_focus_in, reinterpret_cast<XPointer>(&search));
+  if (search.found) return true;
+  Window focus = 0;
+  int revert = 0;
+  XGetInputFocus(display_, &focus, &revert);
+  return handles_.contains(focus);
+}
+
+// --- X11Platform: the interface, forwarded ---
+
+X11Platform::X11Platform() : impl_(std::make_unique<Impl>()) {}
+X11Platform::~X11Platform() = default;
+
+ui::WindowHandle X11Platform::create_window(const ui::WindowDescription& description) {
+  return impl_->create_window(description);
+}
+void X11Platform::destroy_window(ui::WindowHandle window) { impl_->destroy_window(window); }
+void X11Platform::show_window(ui::WindowHandle window) { impl_->show_window(window); }
+ui::PixelView X11Platform::window_pixels(ui::WindowHandle window) {
+  return impl_->window_pixels(window);
+}
+void X11Platform::present(ui::WindowHandle window, std::span<const ui::Rect> areas) {
+  impl_->present(window, areas);
+}
+ui::WaitStatus X11Platform::wait_input(std::optional<ui::Millis> deadline, Input& input) {
+  return impl_->wait_input(deadline, input);
+}
+ui::Millis X11Platform::now() const { return Impl::monotonic_now(); }
+std::string X11Platform::local_time_text() { return platform::long_time_text(local_now()); }
+std::string X11Platform::local_date_text() { return platform::short_date_text(local_now()); }
+std::unique_ptr<ui::Font> X11Platform::open_font(const ui::FontSpec& spec) {
+  return impl_->open_font(spec);
+}
+ui::Pixel X11Platform::system_colour(int index) const { return ui::default_system_colour(index); }
+std::int64_t X11Platform::launch(const ui::LaunchRequest& request) {
+  return impl_->launch(request);
+}
+void X11Platform::report_error(const ui::Error& error) { impl_->report_error(error); }
+
+}  // namespace tessivar::x11
