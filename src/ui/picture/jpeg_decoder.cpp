@@ -208,7 +208,7 @@ Bitmap decode_jpeg(std::span<const std::uint8_t> bytes, std::string_view name, S
   if (info.output_scanline == info.output_height && !session.finish()) {
     fail_decode(name, std::string("bad JPEG: ") + session.message());
   }
-  return crop_top_left(std::move(decoded), out);
+  return keep_left_columns(std::move(decoded), out.width);
 }
 
 }  // namespace tessivar::ui

@@ -17,4 +17,8 @@ inline Size visible_region(int picture_width, int picture_height, Size visible) 
 // The top-left `visible` part of a decoded bitmap (the bitmap itself when it already fits).
 Bitmap crop_top_left(Bitmap bitmap, Size visible);
 
+// The same for columns only, moving rows down within the bitmap's own memory: a decoder that
+// had to produce slightly wider rows gives up no second picture-sized buffer.
+Bitmap keep_left_columns(Bitmap bitmap, int width);
+
 }  // namespace tessivar::ui
