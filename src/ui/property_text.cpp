@@ -13,7 +13,12 @@ std::string number(float value) {
   return std::string(buffer, result.ptr);
 }
 std::string number(long value) { return std::to_string(value); }
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string quoted(std::string_view text) {
+  std::string result(1, '"');
+  result.append(text);
+  result.push_back('"');
+  return result;
+}
 std::string boolean(bool value) { return value ? "True" : "False"; }
 
 std::optional<std::string> form_property(const Form& form, std::string_view p) {
