@@ -80,7 +80,8 @@ def wallpaper():
     image = grey_rgb(noise.dither(smooth_field(WALLPAPER, (33, 21), glow), 1.5, seed=1))
     rng = random.Random(2)
     # Far plants in a dark grey, then nearer ones and the fish in lighter greys.
-    for shade, layer in ((30, wallpaper_far_plants), (46, wallpaper_swirls),
+    for shade, layer in ((30, wallpaper_far_plants), (38, wallpaper_corner_fronds),
+                         (46, wallpaper_swirls),
                          (58, wallpaper_near_plants), (68, wallpaper_fish)):
         mask = Mask(width, height, 2)
         layer(mask, rng)
@@ -105,6 +106,32 @@ def wallpaper_swirls(mask, rng):
         points = drawings.spiral_points(center, radius, turns, start, 0.55,
                                         clockwise=rng.random() < 0.5)
         drawings.tapered_stroke(mask, points, radius * 0.16, radius * 0.02)
+
+
+def wallpaper_corner_fronds(mask, rng):
+    """Fronds that sweep in from the top left corner and end in a curl, with leaves curling off
+    them: the plant life of the part of the wallpaper that is on screen."""
+    fronds = [((-20, -10), (520, 150), 0.9), ((-30, 120), (330, 420), 1.1),
+              ((160, -30), (760, 40), 0.8)]
+    for start, end, bend in fronds:
+        steps = 60
+        (x0, y0), (x1, y1) = start, end
+        # A quadratic bow between the two ends, bulging away from the corner.
+        cx, cy = (x0 + x1) / 2 + (y1 - y0) * 0.35 * bend, (y0 + y1) / 2 - (x1 - x0) * 0.1 * bend
+        stem = [((1 - t) ** 2 * x0 + 2 * (1 - t) * t * cx + t * t * x1,
+                 (1 - t) ** 2 * y0 + 2 * (1 - t) * t * cy + t * t * y1)
+                for t in (i / steps for i in range(steps + 1))]
+        drawings.tapered_stroke(mask, stem, 16, 6)
+        tip_x, tip_y = stem[-1]
+        curl = drawings.spiral_points((tip_x, tip_y + 38), 38, 1.4, -90, 0.6, steps=60)
+        drawings.tapered_stroke(mask, curl, 6, 1)
+        for i in range(8, steps - 4, 9):
+            x, y = stem[i]
+            side = 1 if (i // 9) % 2 else -1
+            leaf = drawings.spiral_points((x + 16 * side, y + 22), 24, 0.75,
+                                          -90 if side > 0 else -90, 0.45,
+                                          clockwise=side > 0, steps=24)
+            drawings.tapered_stroke(mask, leaf, 8, 1)
 
 
 def wallpaper_far_plants(mask, rng):
