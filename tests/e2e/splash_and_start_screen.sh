@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The splash window appears centred with its hints, and about a second later the start screen
+# replaces it, centred, fixed in size, with its title, icon and class.
+set -uo pipefail
+source "$(dirname "$0")/x_session.sh"
+start_x_session
+start_program
+
+wait_for 5 has_window_of_type SPLASH || fail "no splash window appeared"
+splash=$(window_of_type SPLASH)
+read -r x y w h < <(client_geometry "$splash")
+[[ "$w $h" == "561 300" ]] || fail "splash client is ${w}x${h}, not 561x300"
+[[ "$x $y" == "$(((1280 - 561) / 2)) $(((800 - 300) / 2))" ]] || fail "splash not centred: at $x,$y"
+xprop -id "$splash" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "splash has a taskbar button"
+xprop -id "$splash" _MOTIF_WM_HINTS | grep -q '= 0x3, 0x[0-9a-f]*, 0x0' || fail "splash is decorated"
+
+shown_at=$SECONDS
+wait_for 5 has_window_named 'Tessivar 1.0 (BETA)' || fail "the start screen did not appear"
+start=$(windows_named 'Tessivar 1.0 (BETA)')
+wait_for 2 has_no_window_of_type SPLASH || fail "the splash window stayed"
+((SECONDS - shown_at <= 3)) || fail "the hand-over took more than 3 seconds"
+
+read -r x y w h < <(client_geometry "$start")
+[[ "$w $h" == "1016 647" ]] || fail "start screen client is ${w}x${h}, not 1016x647"
+[[ "$x $y" == "$(((1280 - 1016) / 2)) $(((800 - 647) / 2))" ]] || fail "start screen not centred: at $x,$y"
+props=$(xprop -id "$start")
+grep -q '_NET_WM_WINDOW_TYPE(ATOM) = _NET_WM_WINDOW_TYPE_NORMAL' <<<"$props" || fail "start screen type"
+grep -q 'WM_CLASS(STRING) = "tessivar", "Tessivar"' <<<"$props" || fail "WM_CLASS"
+grep -q 'program specified minimum size: 1016 by 647' <<<"$props" || fail "minimum size hint"
+grep -q 'program specified maximum size: 1016 by 647' <<<"$props" || fail "maximum size hint"
+grep -q '_NET_WM_ICON(CARDINAL)' <<<"$props" || fail "no _NET_WM_ICON"
+grep -q '_NET_WM_STATE_SKIP_TASKBAR' <<<"$props" && fail "start screen skips the taskbar"
+kill -0 "$app_pid" || fail "the program ended"
+echo "PASS"

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# A click on a tile hands Wine the program and its arguments as Windows would split the line; a
+# failing start is reported in a message window and the program goes on.
+set -uo pipefail
+source "$(dirname "$0")/x_session.sh"
+start_x_session
+
+# A stand-in for Wine that records what it was given; "fail" in the path makes it fail.
+mkdir -p "$session_dir/bin"
+cat >"$session_dir/bin/wine" <<STANDIN
+#!/bin/sh
+for a in "\$@"; do printf '[%s]' "\$a"; done >>"$session_dir/wine.log"
+echo >>"$session_dir/wine.log"
+exit \${WINE_STANDIN_STATUS:-0}
+STANDIN
+chmod +x "$session_dir/bin/wine"
+export PATH="$session_dir/bin:$PATH"
+
+log_has_lines() { [[ -f $session_dir/wine.log && $(wc -l <"$session_dir/wine.log") -ge $1 ]]; }
+start_program
+wait_for 5 has_window_named 'Tessivar 1.0 (BETA)' || fail "the start screen did not appear"
+start=$(windows_named 'Tessivar 1.0 (BETA)')
+sleep 0.3
+
+# Calc, Regional & language (rundll32 with a comma), Time setting (window style 2).
+click_in_window "$start" 216 248
+click_in_window "$start" 476 327
+wait_for 3 log_has_lines 2 || fail "Wine was not started"
+expected='[start][C:\WINDOWS\system32\calc.exe]
+[start][rundll32.exe][shell32.dll,Control_RunDLL][intl.cpl]'
+[[ "$(cat "$session_dir/wine.log")" == "$expected" ]] || fail "Wine got: $(cat "$session_dir/wine.log")"
+
+# A program Wine cannot find: the failure arrives later, as a message window.
+kill "$app_pid"; wait "$app_pid" 2>/dev/null
+export WINE_STANDIN_STATUS=1
+start_program
+wait_for 5 has_window_named 'Tessivar 1.0 (BETA)' || fail "the start screen did not reappear"
+start=$(windows_named 'Tessivar 1.0 (BETA)')
+sleep 0.3
+click_in_window "$start" 216 248
+wait_for 3 has_window_named Tessivar || fail "no message window for the failed start"
+grep -q 'Cannot start "C:\\WINDOWS\\system32\\calc.exe ": the program was not found.' \
+  "$session_dir/program.out" || fail "message: $(cat "$session_dir/program.out")"
+kill -0 "$app_pid" || fail "the program ended after a failed start"
+xdotool windowactivate --sync "$(windows_named Tessivar)" key Return 2>/dev/null || true
+wait_for 3 has_no_window_named Tessivar || fail "Enter did not close the message window"
+echo "PASS"

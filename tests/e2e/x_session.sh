@@ -1,0 +1,100 @@
+# A private X session for one end-to-end test: its own Xvfb on a free display and openbox, and
+# every process the test starts is stopped by its process id whatever the outcome.
+# Sourced by the test scripts; they call start_x_session first.
+
+session_pids=()
+session_dir=$(mktemp -d /tmp/tessivar-e2e.XXXXXX)
+
+stop_session() {
+  local pid
+  for ((i = ${#session_pids[@]} - 1; i >= 0; i--)); do
+    pid=${session_pids[i]}
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  rm -rf "$session_dir"
+}
+trap stop_session EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# CTest counts exit status 77 as skipped (SKIP_RETURN_CODE).
+skip_unless_tools() {
+  local tool
+  for tool in Xvfb openbox xdotool xprop xwininfo "$@"; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+  done
+}
+
+# Waits up to $1 seconds for the command that follows to succeed.
+wait_for() {
+  local limit=$1
+  shift
+  local end=$((SECONDS + limit))
+  until "$@"; do
+    ((SECONDS < end)) || return 1
+    sleep 0.05
+  done
+}
+
+start_x_session() {
+  skip_unless_tools
+  # Xvfb picks a free display itself and writes its number to fd 3 once it accepts clients.
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$session_dir/display" 2>/dev/null &
+  session_pids+=($!)
+  wait_for 10 test -s "$session_dir/display" || fail "Xvfb did not start"
+  export DISPLAY=":$(head -n1 "$session_dir/display")"
+  openbox --sm-disable >/dev/null 2>&1 &
+  session_pids+=($!)
+  wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
+    fail "openbox did not start"
+}
+
+# Starts the program under test in the background; its pid is in app_pid.
+start_program() {
+  "$TESSIVAR_PROGRAM" >"$session_dir/program.out" 2>&1 &
+  app_pid=$!
+  session_pids+=("$app_pid")
+}
+
+# Waits for the program to end within $1 seconds and sets app_status.
+wait_program_end() {
+  wait_for "$1" sh -c "! kill -0 $app_pid 2>/dev/null" || return 1
+  wait "$app_pid"
+  app_status=$?
+  return 0
+}
+
+# The visible windows of the program whose name is exactly $1.
+windows_named() {
+  xdotool search --onlyvisible --name "^$(printf '%s' "$1" | sed 's/[][().*^$]/\\&/g')\$" 2>/dev/null
+}
+
+window_of_type() {
+  local id
+  for id in $(xdotool search --onlyvisible --class tessivar 2>/dev/null); do
+    xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q "_NET_WM_WINDOW_TYPE_$1" && echo "$id"
+  done
+}
+
+# "X Y WIDTH HEIGHT" of a window's client area on the screen.
+client_geometry() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+    /^  Width/ {w=$2} /^  Height/ {h=$2} END {print x, y, w, h}'
+}
+
+# Clicks at client pixel ($2, $3) of window $1.
+click_in_window() {
+  local x y w h
+  read -r x y w h < <(client_geometry "$1")
+  xdotool mousemove $((x + $2)) $((y + $3)) click 1
+}
+
+# Conditions for wait_for, which runs them again on every try.
+has_window_of_type() { [[ -n $(window_of_type "$1") ]]; }
+has_no_window_of_type() { [[ -z $(window_of_type "$1") ]]; }
+has_window_named() { [[ -n $(windows_named "$1") ]]; }
+has_no_window_named() { [[ -z $(windows_named "$1") ]]; }
