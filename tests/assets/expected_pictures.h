@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 #include <span>
 #include <string_view>
 
@@ -22,6 +23,14 @@ struct ExpectedTile {
   std::string_view file;
   std::uint32_t background;  // 0xRRGGBB
 };
+
+// Test output names the file rather than dumping the row's bytes.
+inline void PrintTo(const ExpectedPicture& picture, std::ostream* out) {
+  *out << picture.file;
+}
+inline void PrintTo(const ExpectedTile& tile, std::ostream* out) {
+  *out << tile.file;
+}
 
 // The 45 square and 3 wide tiles of the start screen with their field colours.
 std::span<const ExpectedTile> expected_tiles();
