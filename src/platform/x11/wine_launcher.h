@@ -35,6 +35,9 @@ class WineLauncher {
   // Reaps every child that has ended and returns the launch errors of those that failed.
   std::vector<ui::LaunchError> collect_ended();
 
+  // Whether a started child has not been reaped yet.
+  bool has_running() const { return !running_.empty(); }
+
  private:
   std::map<int, std::string> running_;  // pid → the command line it was started for
 };
