@@ -14,7 +14,7 @@ packages=(
   # the picture generator (run by hand) and its icon font
   python3 python3-pil fonts-materialdesignicons-webfont
   # end-to-end tests on a real X server
-  xvfb openbox xdotool x11-utils
+  xvfb openbox xdotool x11-utils imagemagick
 )
 
 missing=()
