@@ -210,6 +210,19 @@ TEST(JpegDecoder, DamagedScanDataIsRefused) {
                                   "Corrupt JPEG data"));
 }
 
+TEST(JpegDecoder, RefusesAProgressivePictureThatWouldNeedTooMuchMemory) {
+  // A progressive decoder keeps every coefficient of the picture: 16000x16000 would take
+  // three quarters of a gigabyte before the (missing) data is even looked at.
+  Bytes file = encode_jpeg(test::make_pattern(16, 16), {.progressive = true});
+  put_u16_big_endian(file, find_marker(file, 0xC2) + 5, 16000);
+  put_u16_big_endian(file, find_marker(file, 0xC2) + 7, 16000);
+  EXPECT_TRUE(raises_decode_error(
+      [&] {
+        decode_jpeg(file, "huge.jpg", {100, 100});
+      },
+      "huge.jpg", "MiB of working memory"));
+}
+
 TEST(JpegDecoder, ReadsFactsFromTheHeaders) {
   const Bitmap picture = test::make_pattern(37, 21);
   const PictureInfo baseline = read_picture_info(encode_jpeg(picture), "b.jpg");
