@@ -59,8 +59,18 @@ int main(int argc, char** argv) {
     write(root / "jpeg/progressive.jpg",
           test::encode_jpeg(photo, {.quality = 50, .progressive = true}));
     write(root / "jpeg/grey.jpg", test::encode_jpeg(photo, {.quality = 50, .grey = true}));
-    write(root / "jpeg/restarts.jpg",
-          test::encode_jpeg(test::make_photo_like(40, 40), {.quality = 50, .restart_rows = 1}));
+    // Taller than the fuzz target's small region by more than the strips a progressive decode
+    // keeps below it, so that region decodes leave rows out of the scans.
+    const ui::Bitmap tall = test::make_photo_like(24, 128);
+    write(root / "jpeg/restarts.jpg", test::encode_jpeg(tall, {.quality = 50, .restart_rows = 1}));
+    write(root / "jpeg/progressive_restarts.jpg",
+          test::encode_jpeg(tall, {.quality = 50, .progressive = true, .restart_rows = 1}));
+    write(root / "jpeg/progressive_partial.jpg",
+          test::encode_jpeg(tall, {.quality = 50, .scan_script = test::ScanScript::Partial}));
+    write(
+        root / "jpeg/progressive_back_to_back.jpg",
+        test::encode_jpeg(
+            tall, {.quality = 50, .restart_rows = 1, .scan_script = test::ScanScript::BackToBack}));
 
     const ui::Bitmap pattern = test::make_pattern(5, 3);
     write(root / "bmp/bottom_up.bmp", test::build_bmp(pattern));

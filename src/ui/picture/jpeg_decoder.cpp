@@ -12,12 +12,10 @@
 #include <cstring>
 #include <string>
 
-// jpeglib.h needs size_t and FILE declared first.
-#include <jerror.h>
-#include <jpeglib.h>
-
 #include "ui/picture/byte_reader.h"
 #include "ui/picture/jpeg_info.h"
+#include "ui/picture/jpeg_span_source.h"
+#include "ui/picture/libjpeg.h"
 #include "ui/picture/picture_decoder.h"
 #include "ui/picture/picture_limits.h"
 #include "ui/picture/picture_region.h"
@@ -63,20 +61,26 @@ ErrorTrap& trap_of(j_common_ptr info) {
 
 // Warnings are libjpeg's word for corrupt or missing data (a premature end of file, a bad
 // Huffman code), which it would otherwise paper over with grey. A picture in our build is
-// either whole or a fault, so a warning ends the decode.
+// either whole or a fault, so a warning ends the decode, except those our own source causes
+// when it leaves out the hidden rows of a progressive scan.
 void emit_message(j_common_ptr info, int level) {
-  if (level < 0) leave_with_message(info);
+  if (level >= 0) return;
+  const auto decompress = reinterpret_cast<j_decompress_ptr>(info);
+  if (decompress->src != nullptr && is_warning_of_cut_scan(decompress)) return;
+  leave_with_message(info);
 }
 
 void ignore_output(j_common_ptr) {}
 
-void limit_scans(j_common_ptr info) {
+// Called by libjpeg before each strip of rows it reads while taking in a progressive picture.
+void watch_progress(j_common_ptr info) {
   const auto decompress = reinterpret_cast<j_decompress_ptr>(info);
   if (decompress->input_scan_number > kMaxScans) {
     ErrorTrap& trap = trap_of(info);
     std::snprintf(trap.message, sizeof trap.message, "more than %d scans", kMaxScans);
     std::longjmp(trap.jump, 1);
   }
+  leave_out_hidden_rows(decompress);
 }
 
 // One decompression of one span of bytes. Each public step returns false when libjpeg failed;
@@ -90,7 +94,7 @@ class JpegSession {
     trap_.manager.error_exit = leave_with_message;
     trap_.manager.emit_message = emit_message;
     trap_.manager.output_message = ignore_output;
-    trap_.progress.progress_monitor = limit_scans;
+    trap_.progress.progress_monitor = watch_progress;
   }
   JpegSession(const JpegSession&) = delete;
   JpegSession& operator=(const JpegSession&) = delete;
@@ -104,9 +108,7 @@ class JpegSession {
     jpeg_create_decompress(&info_);
     info_.mem->max_memory_to_use = kMaxWorkingMemory;
     info_.progress = &trap_.progress;
-    // jpeg_mem_src takes a non-const pointer in older headers but never writes through it.
-    jpeg_mem_src(&info_, const_cast<unsigned char*>(bytes_.data()),
-                 static_cast<unsigned long>(bytes_.size()));
+    attach_span_source(&info_, source_, bytes_);
     jpeg_read_header(&info_, TRUE);
     return true;
   }
@@ -148,6 +150,7 @@ class JpegSession {
   std::span<const std::uint8_t> bytes_;
   jpeg_decompress_struct info_;
   ErrorTrap trap_;
+  JpegSpanSource source_{};
 };
 
 void read_checked_header(JpegSession& session, std::string_view name) {
@@ -187,6 +190,15 @@ Bitmap decode_jpeg(std::span<const std::uint8_t> bytes, std::string_view name, S
   // edge and change its colour, so one more block column is decoded and dropped.
   const auto decode_width = std::min<JDIMENSION>(
       info.image_width, static_cast<JDIMENSION>(out.width + info.max_h_samp_factor * DCTSIZE));
+  // A progressive picture is read in full before its first row comes out, so the rows below
+  // the visible part are left out of every scan. Three more strips (iMCU rows, libjpeg's strips
+  // of whole blocks) are kept: smoothing subsampled colour reads one strip ahead, and a picture
+  // whose scans stop short of full detail has its blocks smoothed with neighbours up to two
+  // block rows away.
+  if (info.progressive_mode) {
+    const auto strip = static_cast<JDIMENSION>(info.max_v_samp_factor * DCTSIZE);
+    hide_rows_from(&info, (static_cast<JDIMENSION>(out.height) + strip - 1) / strip + 3);
+  }
   info.out_color_space = kPixelColorSpace;
   if (!session.start(decode_width)) {
     fail_decode(name, std::string("bad JPEG: ") + session.message());

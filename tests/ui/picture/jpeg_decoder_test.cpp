@@ -96,17 +96,19 @@ class JpegRegion : public ::testing::TestWithParam<RegionCase> {};
 // Decoding only the visible top-left part must give exactly those pixels of the whole decode:
 // cropping may not shift, resample or smear the columns and rows at its edges.
 TEST_P(JpegRegion, IsExactlyTheTopLeftOfTheWholeDecode) {
-  const Bytes file = encode_jpeg(test::make_photo_like(75, 50), GetParam().encoding);
+  // Eight strips of 16 rows, so that a progressive decode has hidden rows to leave out of its
+  // scans for most of the visible sizes.
+  const Bytes file = encode_jpeg(test::make_photo_like(75, 120), GetParam().encoding);
   const Bitmap whole = decode_jpeg(file, "region.jpg", kWhole);
   ASSERT_EQ(whole.width, 75);
-  ASSERT_EQ(whole.height, 50);
+  ASSERT_EQ(whole.height, 120);
 
-  const Size visible_sizes[] = {{1, 1},   {17, 9},  {16, 16}, {33, 50}, {75, 21},
-                                {74, 49}, {75, 50}, {80, 60}, {9, 200}};
+  const Size visible_sizes[] = {{1, 1},   {17, 9},  {16, 16},  {33, 50},  {75, 21}, {74, 49},
+                                {75, 70}, {75, 97}, {75, 120}, {80, 130}, {9, 200}};
   for (const Size visible : visible_sizes) {
     SCOPED_TRACE(std::to_string(visible.width) + "x" + std::to_string(visible.height));
     const Bitmap part = decode_jpeg(file, "region.jpg", visible);
-    const int width = std::min(visible.width, 75), height = std::min(visible.height, 50);
+    const int width = std::min(visible.width, 75), height = std::min(visible.height, 120);
     ASSERT_EQ(part.width, width);
     ASSERT_EQ(part.height, height);
     EXPECT_EQ(part.pixels, top_left(whole, width, height).pixels);
@@ -121,7 +123,11 @@ INSTANTIATE_TEST_SUITE_P(
                       RegionCase{"progressive420", {.progressive = true}},
                       RegionCase{"progressive444", {.progressive = true, .luma_h = 1, .luma_v = 1}},
                       RegionCase{"grey", {.grey = true}},
-                      RegionCase{"restarts", {.restart_rows = 1}}),
+                      RegionCase{"restarts", {.restart_rows = 1}},
+                      RegionCase{"progressive_restarts", {.progressive = true, .restart_rows = 1}},
+                      RegionCase{"progressive_partial", {.scan_script = test::ScanScript::Partial}},
+                      RegionCase{"progressive_back_to_back_restarts",
+                                 {.restart_rows = 1, .scan_script = test::ScanScript::BackToBack}}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST(JpegDecoder, NothingVisibleGivesAnEmptyBitmapAfterCheckingTheHeader) {
@@ -137,13 +143,22 @@ TEST(JpegDecoder, NothingVisibleGivesAnEmptyBitmapAfterCheckingTheHeader) {
 
 TEST(JpegDecoder, EveryTruncationIsRefused) {
   for (const bool progressive : {false, true}) {
-    const Bytes file = encode_jpeg(test::make_pattern(40, 24), {.progressive = progressive});
+    const Bytes file = encode_jpeg(test::make_pattern(40, 64), {.progressive = progressive});
     for (std::size_t length = 0; length < file.size(); ++length) {
       SCOPED_TRACE((progressive ? "progressive, " : "baseline, ") + std::to_string(length) +
                    " of " + std::to_string(file.size()) + " bytes");
       const Bytes truncated(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(length));
       ASSERT_TRUE(
           raises_decode_error([&] { decode_jpeg(truncated, "cut.jpg", kWhole); }, "cut.jpg"));
+      // A progressive picture is read to its end even when the scans' hidden rows are left
+      // out, so damage anywhere still shows.
+      if (progressive) {
+        ASSERT_TRUE(raises_decode_error(
+            [&] {
+              decode_jpeg(truncated, "cut.jpg", {8, 8});
+            },
+            "cut.jpg"));
+      }
     }
   }
 }

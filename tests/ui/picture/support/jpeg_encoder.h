@@ -2,17 +2,24 @@
 // they decode instead of depending on committed assets.
 #pragma once
 
-#include <jpeglib.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 #include <vector>
 
+#include "ui/picture/libjpeg.h"
 #include "ui/pixels.h"
 
 namespace tessivar::test {
+
+enum class ScanScript {
+  Simple,      // libjpeg's usual progression, when `progressive` is set
+  Partial,     // stops short of full detail, as a file cut off after its first scans would:
+               // the decoder then smooths blocks with their neighbours
+  BackToBack,  // the colour DC is refined in a scan that follows the first with no marker
+               // between them
+};
 
 struct JpegEncoding {
   int quality = 90;
@@ -23,6 +30,8 @@ struct JpegEncoding {
   int luma_h = 2;
   int luma_v = 2;
   unsigned restart_rows = 0;  // restart markers every N MCU rows, 0 for none
+  // The order of scans of a progressive picture (progressive is implied by any but Simple).
+  ScanScript scan_script = ScanScript::Simple;
 };
 
 // Encodes `picture` (alpha ignored). Encoding valid pixels cannot fail short of memory, which
@@ -50,6 +59,25 @@ inline std::vector<std::uint8_t> encode_jpeg(const ui::Bitmap& picture,
   }
   info.restart_in_rows = static_cast<int>(encoding.restart_rows);
   if (encoding.progressive) jpeg_simple_progression(&info);
+  // Colour DC at reduced precision, some luma detail, all of one colour channel's detail.
+  static const jpeg_scan_info kPartial[] = {
+      {3, {0, 1, 2}, 0, 0, 0, 1},
+      {1, {0}, 1, 5, 0, 2},
+      {1, {2}, 1, 63, 0, 1},
+  };
+  // A DC refinement scan needs no tables and keeps the restart interval, so nothing stands
+  // between it and the scan before.
+  static const jpeg_scan_info kBackToBack[] = {
+      {3, {0, 1, 2}, 0, 0, 0, 1}, {3, {0, 1, 2}, 0, 0, 1, 0}, {1, {0}, 1, 63, 0, 0},
+      {1, {1}, 1, 63, 0, 0},      {1, {2}, 1, 63, 0, 0},
+  };
+  if (encoding.scan_script == ScanScript::Partial) {
+    info.scan_info = kPartial;
+    info.num_scans = 3;
+  } else if (encoding.scan_script == ScanScript::BackToBack) {
+    info.scan_info = kBackToBack;
+    info.num_scans = 5;
+  }
   jpeg_start_compress(&info, TRUE);
 
   std::vector<JSAMPLE> row(static_cast<std::size_t>(picture.width) * components);
