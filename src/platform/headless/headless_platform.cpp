@@ -121,6 +121,7 @@ std::string HeadlessPlatform::local_date_text() {
 }
 
 std::unique_ptr<ui::Font> HeadlessPlatform::open_font(const ui::FontSpec& spec) {
+  if (font_factory_) return font_factory_(spec);
   return fonts_.open(spec);
 }
 

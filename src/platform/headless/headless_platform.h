@@ -88,6 +88,12 @@ class HeadlessPlatform final : public ui::Platform {
   void on_launch(std::function<void(const ui::LaunchRequest&)> listener) { launch_listener_ = std::move(listener); }
   void on_error(std::function<void(const ui::Error&)> listener) { error_listener_ = std::move(listener); }
 
+  // Fonts from elsewhere than the machine's font engine, for tests that must not depend on the
+  // installed fonts.
+  void use_fonts(std::function<std::unique_ptr<ui::Font>(const ui::FontSpec&)> factory) {
+    font_factory_ = std::move(factory);
+  }
+
   // Windows.
   const HeadlessWindow* window(ui::WindowHandle handle) const;
   std::optional<ui::WindowHandle> active_window() const { return active_; }
@@ -119,6 +125,7 @@ class HeadlessPlatform final : public ui::Platform {
   std::vector<RecordedError> errors_;
   std::function<void(const ui::LaunchRequest&)> launch_listener_;
   std::function<void(const ui::Error&)> error_listener_;
+  std::function<std::unique_ptr<ui::Font>(const ui::FontSpec&)> font_factory_;
 };
 
 }  // namespace tessivar::headless
