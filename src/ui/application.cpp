@@ -115,24 +115,26 @@ void Application::raise(Form& form, Control* control, Event event) {
     }
     return std::shared_ptr<Form>{};
   }();
+  if (observer_) observer_->handler_running(form, control, event);
   std::get<PlainHandler>(*handler)(form);
 }
 
 void Application::raise_key_down(Form& form, Control* control, std::int16_t& key_code,
                                  std::int16_t& shift) {
   if (const Handler* handler = form.handler(control, Event::KeyDown)) {
+    if (observer_) observer_->handler_running(form, control, Event::KeyDown);
     std::get<KeyDownHandler>(*handler)(form, key_code, shift);
   }
 }
 
 void Application::raise_key_press(Form& form, Control* control, std::int16_t& key_ascii) {
   if (const Handler* handler = form.handler(control, Event::KeyPress)) {
+    if (observer_) observer_->handler_running(form, control, Event::KeyPress);
     std::get<KeyPressHandler>(*handler)(form, key_ascii);
   }
 }
 
 void Application::report(const Error& error) {
-  if (observer_) observer_->error_reported(error);
   platform_.report_error(error);
 }
 

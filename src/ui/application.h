@@ -25,7 +25,8 @@ class ApplicationObserver {
   virtual void form_loaded(const Form& /*form*/) {}
   virtual void form_activated(const Form& /*form*/) {}
   virtual void form_unloaded(const Form& /*form*/) {}
-  virtual void error_reported(const Error& /*error*/) {}
+  // A bound handler is about to run (null control: the window's own event).
+  virtual void handler_running(const Form& /*form*/, const Control* /*control*/, Event /*event*/) {}
   virtual void application_ended() {}
 };
 

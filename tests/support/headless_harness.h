@@ -21,7 +21,18 @@ class EventLog : public ui::ApplicationObserver {
     lines.push_back("unload " + std::string(f.name()));
   }
   void application_ended() override { lines.push_back("end"); }
+  void handler_running(const ui::Form& f, const ui::Control* c, ui::Event e) override {
+    handlers.push_back(std::string(f.name()) + "." + std::string(c ? c->name() : "Form") + "_" +
+                       std::string(ui::event_name(e)));
+  }
+  // How many times a handler ran, by its name ("Pellomark.VScroll1_Change").
+  int ran(std::string_view handler) const {
+    int n = 0;
+    for (const auto& h : handlers) n += h == handler;
+    return n;
+  }
   std::vector<std::string> lines;
+  std::vector<std::string> handlers;
 };
 
 class HeadlessHarness {
