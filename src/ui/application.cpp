@@ -194,7 +194,10 @@ void Application::run() {
   while (running()) {
     Input input;
     const WaitStatus status = platform_.wait_input(next_deadline(), input);
-    if (status == WaitStatus::Drained) return;
+    if (status == WaitStatus::Drained) {
+      paint_pending();
+      return;
+    }
     if (status == WaitStatus::Input) {
       at_event_boundary([&] { router_.deliver(input); });
     }

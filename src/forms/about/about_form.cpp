@@ -17,8 +17,7 @@ constexpr FontSpec consolas(double points, std::int16_t weight = 400) {
 constexpr std::string_view kWeblog = "https://tessivar.example.org/blog";
 constexpr std::string_view kSocialPage = "https://social.example.org/@tessivar";
 constexpr std::string_view kFeedback =
-    "     Send ur feedback,comments,reports at feedback@tessivar.example.org or  "
-    "tessivar-team@example.org";
+    "     Send ur feedback,comments,reports at tessivar@example.org or  help@example.org";
 constexpr std::string_view kCopyright = "\u00A9 2026 Tessivar developers";
 constexpr std::string_view kDescription =
     "   Tessivar is a free application program, it is a start menu for windows xp and windows 7 "

@@ -7,6 +7,7 @@
 #include "platform/fonts/face_matcher.h"
 #include "platform/fonts/font_context.h"
 #include "platform/fonts/freetype_font.h"
+#include "platform/fonts/substitutes.h"
 #include "ui/errors.h"
 
 namespace tessivar::fonts {
@@ -21,8 +22,12 @@ std::unique_ptr<ui::Font> open_at(const std::shared_ptr<FontContext>& context,
                                   int pixels, const ui::FontSpec& spec) {
   auto face = context->open_face(location);
   if (!face) return nullptr;
+  // A stand-in of the program's own table may be drawn narrowed; the named face itself never is.
+  const Substitute* substitute = find_substitute(spec.face);
+  const double width_scale =
+      substitute != nullptr && request.family == substitute->family ? substitute->width_scale : 1.0;
   const Synthesis synthesis{needs_synthetic_bold(request, location),
-                            needs_synthetic_oblique(request, location)};
+                            needs_synthetic_oblique(request, location), width_scale};
   auto sized = SizedFace::create(std::move(face), pixels, synthesis);
   if (!sized) return nullptr;
   return std::make_unique<FreeTypeFont>(context, request, std::move(sized), pixels,

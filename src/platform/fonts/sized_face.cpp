@@ -95,7 +95,15 @@ GlyphImage SizedFace::rasterise(unsigned index) {
   FT_Face face = face_->get();
   FT_Activate_Size(size_);
   GlyphImage image;
-  if (FT_Load_Glyph(face, index, kLoadFlags) != 0) return image;
+  // The transform narrows the outline and its advance; it stays on the shared face only for this
+  // load.
+  FT_Matrix narrowing{static_cast<FT_Fixed>(std::lround(synthesis_.width_scale * 0x10000)), 0, 0,
+                      0x10000};
+  const bool narrowed = synthesis_.width_scale != 1.0;
+  if (narrowed) FT_Set_Transform(face, &narrowing, nullptr);
+  const FT_Error loaded = FT_Load_Glyph(face, index, kLoadFlags);
+  if (narrowed) FT_Set_Transform(face, nullptr, nullptr);
+  if (loaded != 0) return image;
 
   FT_GlyphSlot slot = face->glyph;
   if (synthesis_.oblique) FT_GlyphSlot_Oblique(slot);
@@ -130,7 +138,7 @@ int SizedFace::kerning(unsigned left, unsigned right) {
   FT_Activate_Size(size_);
   FT_Vector delta{};
   if (FT_Get_Kerning(face_->get(), left, right, FT_KERNING_DEFAULT, &delta) != 0) return 0;
-  return round_26_6(delta.x);
+  return round_26_6(static_cast<FT_Pos>(std::lround(static_cast<double>(delta.x) * synthesis_.width_scale)));
 }
 
 }  // namespace tessivar::fonts

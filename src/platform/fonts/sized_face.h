@@ -35,6 +35,7 @@ struct LineStroke {
 struct Synthesis {
   bool bold = false;
   bool oblique = false;
+  double width_scale = 1.0;  // outlines and advances narrowed (or widened) by this factor
 };
 
 class SizedFace {

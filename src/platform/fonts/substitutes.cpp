@@ -12,11 +12,13 @@ namespace {
 // metric-compatible clones where one exists, so captions wrap and autosize as they do on
 // Windows. "Segoe UI Semilight" has no bold member of its own; Windows thickens the semilight
 // strokes, which lands close to a semibold, so that is what a bold request gets.
+// Open Sans is about nine per cent wider than Segoe UI on average, enough to push "Please wait
+// Loading......" off the splash window's label; it is drawn narrowed to Segoe UI's width.
 // clang-format off
 constexpr std::array kSubstitutes{
-    //        Windows face          family             regular  bold     Debian package
-    Substitute{"Segoe UI",           "Open Sans",       400,     700},  // fonts-open-sans
-    Substitute{"Segoe UI Semilight", "Open Sans",       300,     600},  // fonts-open-sans
+    //        Windows face          family             regular  bold   width    Debian package
+    Substitute{"Segoe UI",           "Open Sans",       400,     700,   0.91},  // fonts-open-sans
+    Substitute{"Segoe UI Semilight", "Open Sans",       300,     600,   0.91},  // fonts-open-sans
     Substitute{"MS Sans Serif",      "Liberation Sans", 400,     700},  // fonts-liberation2
     Substitute{"Arial",              "Liberation Sans", 400,     700},  // fonts-liberation2
     Substitute{"Merienda",           "Dancing Script",  400,     700},  // fonts-dancingscript

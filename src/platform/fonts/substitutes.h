@@ -12,6 +12,9 @@ struct Substitute {
   std::string_view family;        // the fontconfig family drawn in its place
   int regular_weight;             // OpenType weight (100..900) asked for a regular request
   int bold_weight;                // and for a bold one
+  // The stand-in is drawn this much narrower, where its letters are wider than the original's,
+  // so that captions keep the width they were laid out for.
+  double width_scale = 1.0;
 };
 
 std::span<const Substitute> substitutes();

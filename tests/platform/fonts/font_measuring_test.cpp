@@ -68,3 +68,19 @@ TEST(FontMeasuring, ACharacterTheFaceLacksIsMeasuredFromAnotherFace) {
 
 }  // namespace
 }  // namespace tessivar::fonts
+
+namespace tessivar::fonts {
+namespace {
+
+// Open Sans stands in for Segoe UI narrowed to Segoe UI's width, so that the splash window's
+// "Please wait Loading......" fits its 161-pixel label on one line as it was laid out to.
+TEST(FontMeasuring, TheSegoeStandInKeepsSegoesWidth) {
+  const auto stand_in = test_support::open_font("Segoe UI", 12);
+  const auto open_sans = test_support::open_font("Open Sans", 12);
+  const int narrowed = stand_in->measure("Please wait Loading......");
+  EXPECT_LE(narrowed, 161);
+  EXPECT_LT(narrowed, open_sans->measure("Please wait Loading......"));
+}
+
+}  // namespace
+}  // namespace tessivar::fonts
