@@ -98,6 +98,9 @@ std::int64_t WineLauncher::launch(const ui::LaunchRequest& request) {
     throw ui::LaunchError("Cannot start \"" + request.command_line + "\": it names no program.");
   }
 
+  // Wine's start takes the first word after its options as the program, spaces and all; it
+  // reads no window title there as the Windows command does, and an empty title word would be
+  // taken as a program of that name. So the path goes first, as one word.
   std::vector<std::string> words{"wine", "start"};
   if (request.window_style == ui::WindowStyle::Minimised) words.emplace_back("/min");
   words.push_back(command.program);

@@ -31,6 +31,15 @@ class WineLauncherTest : public testing::Test {
     std::ofstream(path) << "#!/bin/sh\nexit " << status << "\n";
     chmod(path.c_str(), 0755);
   }
+  // A stand-in that writes each argument it was given as [ARG] on one line.
+  std::string install_wine_recording_arguments() {
+    const std::string path = dir_ + "/wine";
+    const std::string log = dir_ + "/wine.log";
+    std::ofstream(path) << "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]' \"$a\"; done > " << log
+                        << "\n";
+    chmod(path.c_str(), 0755);
+    return log;
+  }
   // Waits (up to five seconds) for every started child to end and be reaped.
   static std::vector<ui::LaunchError> collect_until_reaped(WineLauncher& launcher) {
     std::vector<ui::LaunchError> all;
@@ -75,6 +84,41 @@ TEST_F(WineLauncherTest, ASuccessfulStartReportsNothing) {
   launcher.launch({"C:\\WINDOWS\\system32\\calc.exe ", ui::WindowStyle::Normal});
   EXPECT_TRUE(collect_until_reaped(launcher).empty());
 }
+
+struct WineArgumentsCase {
+  const char* command_line;
+  ui::WindowStyle style;
+  const char* arguments;  // as the stand-in records them
+};
+
+class WineArguments : public WineLauncherTest,
+                      public testing::WithParamInterface<WineArgumentsCase> {};
+
+// Wine's start command takes its first word after the options as the program even when it holds
+// spaces; an empty first word, as a window title would be on Windows, is taken as a program of
+// that name and fails. So the path goes first, on its own, with no title before it.
+TEST_P(WineArguments, WineStartIsGivenTheProgramPathAsOneWordAndThenItsArguments) {
+  const std::string log = install_wine_recording_arguments();
+  WineLauncher launcher;
+  launcher.launch({GetParam().command_line, GetParam().style});
+  EXPECT_TRUE(collect_until_reaped(launcher).empty());
+  std::ifstream in(log);
+  std::string recorded;
+  std::getline(in, recorded);
+  EXPECT_EQ(recorded, GetParam().arguments);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tiles, WineArguments,
+    testing::Values(
+        WineArgumentsCase{R"(C:\Program Files\Messenger\msmsgs.exe )", ui::WindowStyle::Normal,
+                          R"([start][C:\Program Files\Messenger\msmsgs.exe])"},
+        WineArgumentsCase{R"(C:\Program Files\Internet Explorer\IEXPLORE.EXE)",
+                          ui::WindowStyle::Minimised,
+                          R"([start][/min][C:\Program Files\Internet Explorer\IEXPLORE.EXE])"},
+        WineArgumentsCase{"rundll32.exe shell32.dll,Control_RunDLL timedate.cpl",
+                          ui::WindowStyle::Minimised,
+                          "[start][/min][rundll32.exe][shell32.dll,Control_RunDLL][timedate.cpl]"}));
 
 }  // namespace
 }  // namespace tessivar::x11
