@@ -1,0 +1,132 @@
+// The start screen's costs, all measured in one run: its Load with the pictures decoded and the
+// first full paint against libjpeg-turbo alone decoding the same pictures whole; a full repaint;
+// one clock tick; one scroll step.
+#include <benchmark/benchmark.h>
+#include <jpeglib.h>
+
+#include <array>
+#include <vector>
+
+#include "assets/embedded_assets.h"
+#include "forms/about/about_form.h"
+#include "forms/start/start_form.h"
+#include "support/headless_harness.h"
+
+namespace tessivar::testing {
+namespace {
+
+const ui::ApplicationSpec& start_screen_alone() {
+  static const std::array forms = {forms::start::start_form(), forms::about::about_form()};
+  static const ui::ApplicationSpec spec{.title = "Tessivar 1.0", .version = {1, 0, 0},
+                                        .forms = forms, .startup_form = "Pellomark"};
+  return spec;
+}
+
+// The loaded start screen on the headless backend, shared by the benchmarks.
+HeadlessHarness& harness() {
+  static HeadlessHarness h{start_screen_alone()};
+  static const bool started = (h.start(), h.wait(100), true);
+  (void)started;
+  return h;
+}
+
+void BM_LoadAndFirstPaint(benchmark::State& state) {
+  HeadlessHarness& h = harness();
+  h.app.unload("Pellomark");
+  for (auto _ : state) {
+    h.app.show("Pellomark");
+    h.app.paint_pending();
+    state.PauseTiming();
+    h.app.unload("Pellomark");
+    state.ResumeTiming();
+  }
+  h.app.show("Pellomark");
+  h.app.paint_pending();
+}
+BENCHMARK(BM_LoadAndFirstPaint)->Unit(benchmark::kMillisecond);
+
+// libjpeg-turbo alone, decoding every JPEG the start screen holds, whole, to RGB.
+void decode_whole(std::span<const std::uint8_t> bytes, std::vector<std::uint8_t>& rows) {
+  jpeg_decompress_struct info{};
+  jpeg_error_mgr errors{};
+  info.err = jpeg_std_error(&errors);
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+  jpeg_read_header(&info, TRUE);
+  info.out_color_space = JCS_RGB;
+  jpeg_start_decompress(&info);
+  rows.resize(static_cast<std::size_t>(info.output_width) * 3);
+  while (info.output_scanline < info.output_height) {
+    JSAMPROW row = rows.data();
+    jpeg_read_scanlines(&info, &row, 1);
+  }
+  jpeg_finish_decompress(&info);
+  jpeg_destroy_decompress(&info);
+}
+
+void BM_LibjpegDecodeOfTheSamePictures(benchmark::State& state) {
+  std::vector<std::span<const std::uint8_t>> jpegs;
+  for (const auto& asset : assets::all()) {
+    const std::string_view name = asset.file_name;
+    const bool start_screen = name.starts_with("tile-") || name.starts_with("start-");
+    if (start_screen && name.ends_with(".jpg")) jpegs.push_back(asset.bytes);
+  }
+  std::vector<std::uint8_t> rows;
+  for (auto _ : state) {
+    for (const auto& bytes : jpegs) decode_whole(bytes, rows);
+    benchmark::DoNotOptimize(rows.data());
+  }
+  state.counters["pictures"] = static_cast<double>(jpegs.size());
+}
+BENCHMARK(BM_LibjpegDecodeOfTheSamePictures)->Unit(benchmark::kMillisecond);
+
+void BM_FullRepaint(benchmark::State& state) {
+  HeadlessHarness& h = harness();
+  ui::Form& f = h.form("Pellomark");
+  for (auto _ : state) {
+    f.invalidate(f.client_area());
+    h.app.paint_pending();
+  }
+}
+BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMicrosecond);
+
+// Two transparent labels repainted over the picture beneath them.
+void BM_TwoLabelRepaint(benchmark::State& state) {
+  HeadlessHarness& h = harness();
+  ui::Form& f = h.form("Pellomark");
+  for (auto _ : state) {
+    f.invalidate(f.label("Label4").visible_rect());
+    f.invalidate(f.label("Label5").visible_rect());
+    h.app.paint_pending();
+  }
+}
+BENCHMARK(BM_TwoLabelRepaint)->Unit(benchmark::kMicrosecond);
+
+// One clock tick: both captions set (they change every tick) and repainted.
+void BM_ClockTick(benchmark::State& state) {
+  HeadlessHarness& h = harness();
+  for (auto _ : state) {
+    h.platform.spend(1000);
+    h.wait(0);
+  }
+}
+BENCHMARK(BM_ClockTick)->Unit(benchmark::kMicrosecond);
+
+// One scroll step: an arrow of the sideways bar, the canvas moved and the viewport repainted.
+void BM_ScrollStep(benchmark::State& state) {
+  HeadlessHarness& h = harness();
+  ui::ScrollBar& bar = h.form("Pellomark").scroll_bar("HScroll1");
+  int direction = 1;
+  for (auto _ : state) {
+    if (bar.value() == bar.max()) direction = -1;
+    if (bar.value() == bar.min()) direction = 1;
+    bar.step_by(direction * bar.small_change());
+    h.app.paint_pending();
+  }
+}
+BENCHMARK(BM_ScrollStep)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tessivar::testing
+
+BENCHMARK_MAIN();
