@@ -15,6 +15,8 @@ packages=(
   python3 python3-pil fonts-materialdesignicons-webfont
   # end-to-end tests on a real X server
   xvfb openbox xdotool x11-utils imagemagick
+  # regional formats, for the clock texts' tests in other locales
+  locales-all
 )
 
 missing=()
