@@ -10,6 +10,7 @@
 #include "forms/splash/splash_form.h"
 #include "forms/start/start_form.h"
 #include "forms/start/start_handlers.h"
+#include "platform/common/clock_text.h"
 #include "support/headless_harness.h"
 #include "support/reference_image.h"
 #include "ui/virtual_keys.h"
@@ -151,14 +152,7 @@ TEST_F(StartScreen, ClockLabelsAreEmptyUntilTheFirstTickThenSetAtEveryTick) {
 }
 
 TEST_F(StartScreen, AtMidnightTheOldDaysTimeMayStandBesideTheNewDate) {
-  std::tm t{};
-  t.tm_year = 2013 - 1900;
-  t.tm_mon = 7;
-  t.tm_mday = 8;
-  t.tm_hour = 23;
-  t.tm_min = 59;
-  t.tm_sec = 59;
-  h.platform.set_local_time(t);
+  h.platform.set_local_time(platform::local_date_time(2013, 8, 8, 23, 59, 59));
   // The clock moves on between the two readings of one tick: the time is read first.
   h.platform.set_local_time_step_per_reading(950);
   h.wait(100);

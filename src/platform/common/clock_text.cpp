@@ -21,6 +21,17 @@ std::string format(const char* pattern, const std::tm& t) {
 
 }  // namespace
 
+std::tm local_date_time(int year, int month, int day, int hour, int minute, int second) {
+  std::tm t{};
+  t.tm_year = year - 1900;
+  t.tm_mon = month - 1;
+  t.tm_mday = day;
+  t.tm_hour = hour;
+  t.tm_min = minute;
+  t.tm_sec = second;
+  return t;
+}
+
 std::string long_time_text(const std::tm& local_time) {
   if (plain_c_locale()) return format("%-I:%M:%S %p", local_time);
   // A locale with AM and PM words writes the twelve-hour form (%r), others the 24-hour form.

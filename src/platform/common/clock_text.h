@@ -8,6 +8,9 @@
 
 namespace tessivar::platform {
 
+// A broken-down local date and time; month 1 to 12.
+std::tm local_date_time(int year, int month, int day, int hour, int minute, int second);
+
 std::string long_time_text(const std::tm& local_time);
 std::string short_date_text(const std::tm& local_time);
 

@@ -13,16 +13,7 @@ using ui::InputKind;
 namespace {
 
 // Until a test sets it, the local clock reads 3:07:42 PM on 8 August 2013.
-std::tm default_local_time() {
-  std::tm t{};
-  t.tm_year = 2013 - 1900;
-  t.tm_mon = 7;
-  t.tm_mday = 8;
-  t.tm_hour = 15;
-  t.tm_min = 7;
-  t.tm_sec = 42;
-  return t;
-}
+std::tm default_local_time() { return platform::local_date_time(2013, 8, 8, 15, 7, 42); }
 
 }  // namespace
 

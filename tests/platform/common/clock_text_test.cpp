@@ -10,16 +10,7 @@
 namespace tessivar::platform {
 namespace {
 
-std::tm afternoon() {
-  std::tm t{};
-  t.tm_year = 2013 - 1900;
-  t.tm_mon = 7;
-  t.tm_mday = 8;
-  t.tm_hour = 15;
-  t.tm_min = 7;
-  t.tm_sec = 42;
-  return t;
-}
+std::tm afternoon() { return local_date_time(2013, 8, 8, 15, 7, 42); }
 
 // Runs `check` with the thread's locale set to `name`; skips when the machine lacks it.
 template <typename Check>
@@ -36,9 +27,7 @@ TEST(ClockText, PlainCLocaleGetsTheFormatsTheWindowsWereMadeFor) {
   in_locale("C", [] {
     EXPECT_EQ(long_time_text(afternoon()), "3:07:42 PM");
     EXPECT_EQ(short_date_text(afternoon()), "8/8/2013");
-    std::tm midnight = afternoon();
-    midnight.tm_hour = 0;
-    EXPECT_EQ(long_time_text(midnight), "12:07:42 AM");
+    EXPECT_EQ(long_time_text(local_date_time(2013, 8, 8, 0, 7, 42)), "12:07:42 AM");
   });
 }
 
