@@ -1,0 +1,13 @@
+// The message box that tells the user about an error no handler caught. It runs on a thread of
+// its own, so that the application goes on (the clock keeps ticking, clicks are handled) while
+// the box waits for the user, as the engine's model asks.
+#pragma once
+
+#include <string>
+
+namespace tessivar::win32 {
+
+// Shows a box titled `title` with `message` and an OK button, and returns at once.
+void show_error_box(const std::string& title, const std::string& message);
+
+}  // namespace tessivar::win32

@@ -1,0 +1,46 @@
+// Text through GDI: the named face at the size the layouts were made for (96 dots per inch),
+// measured with GetTextExtentPoint32W and drawn with ExtTextOutW, so a user's font smoothing
+// settings apply as in any other program.
+#pragma once
+
+#include <string>
+
+#include "platform/win32/windows_headers.h"
+#include "ui/font.h"
+
+namespace tessivar::win32 {
+
+// The character height GDI is asked for: the em size in pixels at 96 dots per inch, negative so
+// that GDI matches the character height rather than the cell height.
+int gdi_font_height(double points);
+
+class GdiFont final : public ui::Font {
+ public:
+  // Raises ui::PlatformError when GDI cannot make the font or its drawing context. GDI itself
+  // substitutes its nearest font for a face that is not installed.
+  explicit GdiFont(const ui::FontSpec& spec);
+  ~GdiFont() override;
+  GdiFont(const GdiFont&) = delete;
+  GdiFont& operator=(const GdiFont&) = delete;
+
+  ui::FontMetrics metrics() const override { return metrics_; }
+  int measure(std::string_view utf8) const override;
+  void draw(ui::PixelView target, ui::Rect clip, ui::Point origin, std::string_view utf8,
+            ui::Pixel colour) const override;
+
+ private:
+  // The scratch bitmap text is drawn into, at least `size`; false when it cannot be had.
+  bool ensure_scratch(ui::Size size) const;
+
+  HDC dc_ = nullptr;
+  HFONT font_ = nullptr;
+  HGDIOBJ old_font_ = nullptr;
+  ui::FontMetrics metrics_;
+  int overhang_ = 0;
+  mutable HBITMAP scratch_ = nullptr;
+  mutable HGDIOBJ old_bitmap_ = nullptr;
+  mutable ui::Pixel* scratch_bits_ = nullptr;
+  mutable ui::Size scratch_size_;
+};
+
+}  // namespace tessivar::win32

@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# The 64-bit Windows program under Wine, in a fresh prefix on a private Xvfb with openbox:
+#  - the splash window hands over to "Tessivar 1.0 (BETA)" with a 1016 by 647 client area;
+#  - a click on the Cmd tile starts Wine's cmd.exe;
+#  - a click on the Calc tile, whose program Wine lacks, shows the error box and the start
+#    screen stays;
+#  - the Outlook Express tile ("C:\Program Files\Outlook Express\msimn.exe", unquoted) does not
+#    start a program planted at "C:\Program Files\Outlook.exe": it fails with the error box.
+# Skips (status 77) when Wine, Xvfb or the mingw-w64 compiler for the planted program is missing.
+#   wine_session_test.sh TESSIVAR_EXE
+set -uo pipefail
+exe=$(realpath "$1")
+source "$(dirname "$0")/../e2e/x_session.sh"
+
+for tool in wine wineserver x86_64-w64-mingw32-gcc-win32; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+[[ -f $exe ]] || fail "$exe does not exist (tools/build-windows.sh makes it)"
+
+export WINEPREFIX="$session_dir/prefix"
+export WINEDEBUG=-all
+# No prompts to install Mono or Gecko, which the program never needs.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+# Wine's processes all belong to this prefix's server, which ends them together.
+stop_wine() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+}
+trap 'stop_wine; stop_session' EXIT
+
+start_x_session
+timeout 120 wine wineboot --init >"$session_dir/wineboot.log" 2>&1 ||
+  fail "the Wine prefix could not be made: $(tail -3 "$session_dir/wineboot.log")"
+drive_c="$WINEPREFIX/drive_c"
+
+# The planted program: were the unquoted path split at its first space, Windows would run it
+# and it would leave its marker.
+marker="$drive_c/planted-program-ran.txt"
+cat >"$session_dir/planted.c" <<'PLANTED'
+#include <stdio.h>
+int main(void) {
+  FILE* f = fopen("C:\\planted-program-ran.txt", "w");
+  if (f) fclose(f);
+  return 0;
+}
+PLANTED
+x86_64-w64-mingw32-gcc-win32 -o "$drive_c/Program Files/Outlook.exe" "$session_dir/planted.c" ||
+  fail "the planted program could not be built"
+cp "$drive_c/Program Files/Outlook.exe" "$drive_c/Program.exe"
+
+program_windows() { xdotool search --onlyvisible --class 'tessivar' 2>/dev/null; }
+has_program_window() { [[ -n $(program_windows) ]]; }
+has_process() { pgrep -i -f "$1" >/dev/null; }
+close_error_box() {
+  local box
+  box=$(windows_named Tessivar | head -n1)
+  [[ -n $box ]] && xdotool windowactivate --sync "$box" key Return 2>/dev/null
+  wait_for 5 has_no_window_named Tessivar || fail "the error box did not close"
+}
+
+started=$(date +%s%N)
+(cd "$session_dir" && exec wine "$exe") >"$session_dir/program.out" 2>&1 &
+app_pid=$!
+session_pids+=("$app_pid")
+wait_for 30 has_program_window || fail "no window appeared within 30 s"
+splash_ms=$((($(date +%s%N) - started) / 1000000))
+echo "the splash window appeared after $splash_ms ms"
+
+wait_for 10 has_window_named 'Tessivar 1.0 (BETA)' || fail "the start screen did not appear"
+start=$(windows_named 'Tessivar 1.0 (BETA)')
+read -r _ _ width height < <(client_geometry "$start")
+[[ "$width x $height" == "1016 x 647" ]] || fail "the start screen's client area is $width x $height"
+[[ $(program_windows | wc -l) -eq 1 ]] || fail "the splash window is still there after the hand-over"
+sleep 0.5
+
+# The canvas's origin lies at client pixel (92, 92); 15 twips to the pixel. Cmd (Image2) is at
+# canvas twips (0, 3000), Calc (Image17) at (1320, 1800), Out look (Image20) at (10440, 1800);
+# each is 72 pixels square, clicked in its middle.
+click_tile() { click_in_window "$start" $((92 + $1 / 15 + 36)) $((92 + $2 / 15 + 36)); }
+
+click_tile 0 3000
+wait_for 15 has_process 'system32.cmd\.exe' || fail "the Cmd tile did not start cmd.exe"
+
+click_tile 1320 1800
+wait_for 10 has_window_named Tessivar || fail "the Calc tile showed no error box"
+has_window_named 'Tessivar 1.0 (BETA)' || fail "the start screen went away after a failed start"
+close_error_box
+
+box_or_marker() { has_window_named Tessivar || [[ -e $marker ]]; }
+click_tile 10440 1800
+wait_for 10 box_or_marker
+sleep 1  # a planted program started alongside the box would have written its marker by now
+[[ ! -e $marker ]] || fail "the planted program ran in place of the real one"
+has_window_named Tessivar || fail "the Outlook Express tile showed no error box"
+has_window_named 'Tessivar 1.0 (BETA)' || fail "the start screen went away after a failed start"
+close_error_box
+
+echo "PASS"
