@@ -32,7 +32,10 @@ grep -q "WM_CLASS(STRING) = \"tessivar\", \"$entry_class\"\$" <<<"$props" ||
   fail "the desktop entry's StartupWMClass ($entry_class) is not the windows' class"
 grep -q 'program specified minimum size: 1016 by 647' <<<"$props" || fail "minimum size hint"
 grep -q 'program specified maximum size: 1016 by 647' <<<"$props" || fail "maximum size hint"
-grep -q '_NET_WM_ICON(CARDINAL)' <<<"$props" || fail "no _NET_WM_ICON"
+# One image of each size, the deepest: the icon file's 32-bit images, which follow its 4- and
+# 8-bit copies of 48, 32 and 16 pixels.
+icons=$(xprop -id "$start" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr -dc '0-9 x\n' | xargs)
+[[ $icons == "128 x 128 64 x 64 48 x 48 32 x 32 24 x 24 16 x 16" ]] || fail "_NET_WM_ICON images: $icons"
 grep -q '_NET_WM_STATE_SKIP_TASKBAR' <<<"$props" && fail "start screen skips the taskbar"
 kill -0 "$app_pid" || fail "the program ended"
 echo "PASS"

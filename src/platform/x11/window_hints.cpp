@@ -53,6 +53,22 @@ Atom window_type(const XAtoms& atoms, const WindowLook& look) {
   return look.dialog_type ? atoms.net_wm_window_type_dialog : atoms.net_wm_window_type_normal;
 }
 
+// Whether no other image of the same size has more colour bits, nor as many and comes first.
+bool is_deepest_of_its_size(std::span<const ui::IconImageInfo> images, std::size_t index) {
+  const ui::IconImageInfo& candidate = images[index];
+  for (std::size_t other = 0; other < images.size(); ++other) {
+    const ui::IconImageInfo& rival = images[other];
+    if (other == index || rival.width != candidate.width || rival.height != candidate.height) {
+      continue;
+    }
+    if (rival.bits_per_pixel > candidate.bits_per_pixel ||
+        (rival.bits_per_pixel == candidate.bits_per_pixel && other < index)) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 void apply_window_hints(Display* display, Window window, const XAtoms& atoms,
@@ -105,6 +121,10 @@ void apply_window_icon(Display* display, Window window, const XAtoms& atoms,
   try {
     const auto images = ui::read_icon_directory(icon_ico, "window icon");
     for (std::size_t i = 0; i < images.size(); ++i) {
+      // Managers take the first image of the size they want, so of several images of one size
+      // only the deepest goes: the 4- and 8-bit copies of a 32-bit image would only take its
+      // place, and their room in the property, which the manager keeps a copy of.
+      if (!is_deepest_of_its_size(images, i)) continue;
       const ui::Bitmap image = ui::decode_icon_image(icon_ico, "window icon", i);
       if (image.empty()) continue;
       data.push_back(static_cast<unsigned long>(image.width));
