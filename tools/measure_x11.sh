@@ -19,4 +19,4 @@ sleep 30
 read -r u2 s2 < <(awk '{print $14, $15}' /proc/$app_pid/stat)
 tck=$(getconf CLK_TCK)
 echo "idle CPU over 30 s: $(( (u2 + s2 - u1 - s1) * 1000 / tck )) ms of CPU = $(awk "BEGIN{print ($u2+$s2-$u1-$s1)/$tck/30*100}") %"
-grep -E 'VmHWM|VmRSS' /proc/$app_pid/status
+grep -E 'VmHWM|VmRSS|RssAnon|RssFile|RssShmem' /proc/$app_pid/status
