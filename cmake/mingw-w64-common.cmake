@@ -35,3 +35,6 @@ string(CONCAT CMAKE_EXE_LINKER_FLAGS_INIT
   "-static -static-libgcc -static-libstdc++"
   " -Wl,--major-subsystem-version,${windows_major},--minor-subsystem-version,${windows_minor}"
   " -Wl,--major-os-version,${windows_major},--minor-os-version,${windows_minor}")
+
+# A release program carries no symbols: a third of its size, and no use to a user.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")

@@ -65,7 +65,12 @@ app_pid=$!
 session_pids+=("$app_pid")
 wait_for 30 has_program_window || fail "no window appeared within 30 s"
 splash_ms=$((($(date +%s%N) - started) / 1000000))
+first_window=$(program_windows | head -n1)
 echo "the splash window appeared after $splash_ms ms"
+# Read while the splash is up; should the hand-over win the race, there is nothing to read.
+if splash_state=$(xprop -id "$first_window" _NET_WM_STATE 2>/dev/null); then
+  grep -q SKIP_TASKBAR <<<"$splash_state" || fail "the splash window has a taskbar button"
+fi
 
 wait_for 10 has_window_named 'Tessivar 1.0 (BETA)' || fail "the start screen did not appear"
 start=$(windows_named 'Tessivar 1.0 (BETA)')
@@ -77,10 +82,19 @@ sleep 0.5
 # The canvas's origin lies at client pixel (92, 92); 15 twips to the pixel. Cmd (Image2) is at
 # canvas twips (0, 3000), Calc (Image17) at (1320, 1800), Out look (Image20) at (10440, 1800);
 # each is 72 pixels square, clicked in its middle.
-click_tile() { click_in_window "$start" $((92 + $1 / 15 + 36)) $((92 + $2 / 15 + 36)); }
+# The start screen is raised first: a console that cmd.exe opened may lie over it.
+click_start() {
+  xdotool windowactivate --sync "$start" 2>/dev/null
+  click_in_window "$start" "$1" "$2"
+}
+click_tile() { click_start $((92 + $1 / 15 + 36)) $((92 + $2 / 15 + 36)); }
 
 click_tile 0 3000
 wait_for 15 has_process 'system32.cmd\.exe' || fail "the Cmd tile did not start cmd.exe"
+# Its console window comes a little later; once it is there, raising the start screen over it
+# keeps it from catching the next clicks.
+has_console() { [[ -n $(xdotool search --onlyvisible --name 'cmd\.exe' 2>/dev/null) ]]; }
+wait_for 15 has_console || fail "cmd.exe opened no console window"
 
 click_tile 1320 1800
 wait_for 10 has_window_named Tessivar || fail "the Calc tile showed no error box"
@@ -95,5 +109,35 @@ sleep 1  # a planted program started alongside the box would have written its ma
 has_window_named Tessivar || fail "the Outlook Express tile showed no error box"
 has_window_named 'Tessivar 1.0 (BETA)' || fail "the start screen went away after a failed start"
 close_error_box
+
+# Wine tells the window manager what the styles mean: the start screen has a taskbar button, the
+# About window is a tool window without one.
+! xprop -id "$start" _NET_WM_STATE | grep -q SKIP_TASKBAR || fail "the start screen has no taskbar button"
+about_title='About Tessivar  Version 1.0 (BETA)'
+click_start 528 608
+wait_for 10 has_window_named "$about_title" || fail "the About tile showed no About window"
+click_start 528 608
+sleep 0.5
+(($(windows_named "$about_title" | wc -l) == 1)) || fail "more than one About window"
+about=$(windows_named "$about_title")
+xprop -id "$about" _NET_WM_STATE | grep -q SKIP_TASKBAR || fail "the About window has a taskbar button"
+
+# Closing the start screen leaves the About window; closing that ends the program.
+xdotool windowactivate --sync "$start" key alt+F4
+wait_for 10 has_no_window_named 'Tessivar 1.0 (BETA)' || fail "the start screen did not close"
+kill -0 "$app_pid" 2>/dev/null || fail "the program ended with the About window open"
+xdotool windowactivate --sync "$about" key alt+F4
+wait_program_end 10 || fail "the program did not end after its last window closed"
+((app_status == 0)) || fail "exit status $app_status"
+
+# A key that makes a character ends the splash window, and with it the program.
+(cd "$session_dir" && exec wine "$exe") >"$session_dir/program2.out" 2>&1 &
+app_pid=$!
+session_pids+=("$app_pid")
+wait_for 30 has_program_window || fail "no window appeared on the second start"
+splash=$(program_windows | head -n1)
+xdotool windowactivate --sync "$splash" key x 2>/dev/null
+wait_program_end 10 || fail "a key did not end the program from the splash window"
+has_window_named 'Tessivar 1.0 (BETA)' && fail "the start screen opened after the splash was dismissed"
 
 echo "PASS"
