@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Reads the import table of each Windows executable given and fails on any library that is not
-# part of every Windows from XP on (the program must be one self-contained file) and on any
-# function from missing_on_xp.txt.
+# Reads the headers and import table of each Windows executable given and fails on a subsystem
+# version newer than the oldest Windows of its architecture, on any library that is not part of
+# every Windows from XP on (the program must be one self-contained file) and on any function from
+# missing_on_xp.txt.
 #   xp_imports.sh EXE...
 set -euo pipefail
 here=$(dirname "$0")
@@ -19,18 +20,27 @@ for exe in "$@"; do
   # The machine field follows the "PE\0\0" signature, whose place the DOS header holds at 60.
   pe_offset=$(od -An -tu4 -j60 -N4 "$exe" | tr -d ' ')
   case $(od -An -tx2 -j$((pe_offset + 4)) -N2 "$exe" | tr -d ' ') in
-    014c) objdump=i686-w64-mingw32-objdump ;;
-    8664) objdump=x86_64-w64-mingw32-objdump ;;
+    014c) objdump=i686-w64-mingw32-objdump oldest=5.1 ;;
+    8664) objdump=x86_64-w64-mingw32-objdump oldest=5.2 ;;
     *) echo "FAIL: $exe is not a Windows executable for i686 or x86_64"; status=1; continue ;;
   esac
+  headers=$("$objdump" -p "$exe")
+  # XP refuses to start a program that declares a newer subsystem ("not a valid Win32
+  # application"); the oldest Windows of each architecture is 5.1 (XP) and 5.2 (XP x64).
+  subsystem=$(awk '/^MajorSubsystemVersion/ {major = $2} /^MinorSubsystemVersion/ {minor = $2}
+    END {print major "." minor}' <<<"$headers")
+  if [[ $subsystem != "$oldest" ]]; then
+    echo "FAIL: $exe declares subsystem version $subsystem, not $oldest"
+    status=1
+  fi
   # "DLL Name: X" opens a library's list; its rows are "<hint/ordinal> <name>" lines.
-  imports=$("$objdump" -p "$exe" | awk '
+  imports=$(awk '
     /^[[:space:]]*DLL Name:/ { dll = tolower($3); next }
     dll != "" && /^[[:space:]]*$/ { next }
     dll != "" && /^[[:space:]]+[0-9a-f]+[[:space:]]+[0-9]+[[:space:]]+[A-Za-z_?@$][^[:space:]]*$/ {
       print dll, $3
     }
-    /^The Export Tables|^PE File Base Relocations|^There is an export table/ { dll = "" }')
+    /^The Export Tables|^PE File Base Relocations|^There is an export table/ { dll = "" }' <<<"$headers")
   [[ -n $imports ]] || { echo "FAIL: no imports read from $exe"; status=1; continue; }
   count=$(wc -l <<<"$imports")
   for dll in $(cut -d' ' -f1 <<<"$imports" | sort -u); do
