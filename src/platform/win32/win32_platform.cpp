@@ -217,7 +217,14 @@ LRESULT CALLBACK Win32Platform::Impl::window_procedure(HWND hwnd, UINT message, 
   auto* self = reinterpret_cast<Impl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (self) {
     if (const auto found = self->handles_.find(hwnd); found != self->handles_.end()) {
-      return self->handle(found->second, hwnd, message, wparam, lparam);
+      // No exception may unwind through the system's frames that called us (32-bit code cannot
+      // even do so); the only one possible here, running out of memory for the queue, costs
+      // the one input.
+      try {
+        return self->handle(found->second, hwnd, message, wparam, lparam);
+      } catch (...) {
+        return DefWindowProcW(hwnd, message, wparam, lparam);
+      }
     }
   }
   return DefWindowProcW(hwnd, message, wparam, lparam);
