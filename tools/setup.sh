@@ -17,7 +17,14 @@ packages=(
   xvfb openbox xdotool x11-utils imagemagick
   # regional formats, for the clock texts' tests in other locales
   locales-all
+  # the Windows program: mingw-w64 cross-compilers, the tools that cross-build its libraries from
+  # Debian's source packages, and Wine with the resource reader for its tests
+  g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686
+  binutils-mingw-w64-x86-64 dpkg-dev nasm wine wine64 python3-pefile zip
 )
+
+# The Windows build fetches its libraries' Debian source packages: a deb-src entry must exist.
+"$(dirname "$0")/setup-windows-sources.sh"
 
 missing=()
 for p in "${packages[@]}"; do

@@ -15,8 +15,9 @@ ctest --preset release -j "$jobs"
 echo "== sanitizer build and tests"
 cmake --preset asan
 cmake --build --preset asan -j "$jobs"
-# The end-to-end tests drive the real program on an X server; the sanitizers watch the engine.
-ctest --preset asan -j "$jobs" -LE e2e
+# The end-to-end and Windows tests drive real programs (on an X server, under Wine); the
+# sanitizers watch the engine.
+ctest --preset asan -j "$jobs" -LE 'e2e|windows'
 
 if [[ -x tools/fuzz-smoke.sh ]]; then
   echo "== fuzzing, briefly"
