@@ -12,10 +12,15 @@ start=$(windows_named 'Tessivar 1.0 (BETA)')
 sleep 0.3
 click_in_window "$start" 528 608
 wait_for 3 has_window_named "$about_title" || fail "no About window"
-click_in_window "$start" 528 608
-sleep 0.5
-(($(windows_named "$about_title" | wc -l) == 1)) || fail "more than one About window"
 about=$(windows_named "$about_title")
+# The second click brings the same window to the front and activates it. Waiting for that also
+# keeps the keys below from racing the program's handling of the click, which would move the
+# focus back to the About window after the start screen had been activated for Alt+F4.
+xdotool windowactivate --sync "$start"
+click_in_window "$start" 528 608
+about_is_active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$about" ]]; }
+wait_for 3 about_is_active || fail "the second click did not activate the About window"
+(($(windows_named "$about_title" | wc -l) == 1)) || fail "more than one About window"
 xprop -id "$about" _NET_WM_WINDOW_TYPE | grep -q UTILITY || fail "About is not a tool window"
 xprop -id "$about" _NET_WM_STATE | grep -q SKIP_TASKBAR || fail "About has a taskbar button"
 
