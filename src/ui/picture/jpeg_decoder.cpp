@@ -42,6 +42,7 @@ struct ErrorTrap {
   jpeg_progress_mgr progress;
   std::jmp_buf jump;
   char message[JMSG_LENGTH_MAX];
+  bool rows_cut;  // the picture was declared shorter than it is (cut_rows_after)
 };
 
 ErrorTrap& trap_of(j_common_ptr info) {
@@ -61,12 +62,12 @@ ErrorTrap& trap_of(j_common_ptr info) {
 
 // Warnings are libjpeg's word for corrupt or missing data (a premature end of file, a bad
 // Huffman code), which it would otherwise paper over with grey. A picture in our build is
-// either whole or a fault, so a warning ends the decode, except those our own source causes
-// when it leaves out the hidden rows of a progressive scan.
+// either whole or a fault, so a warning ends the decode, except one: once the picture has been
+// declared shorter than it is, every scan's data for the rows below the cut is skipped as
+// "extraneous" on the way to the next marker.
 void emit_message(j_common_ptr info, int level) {
   if (level >= 0) return;
-  const auto decompress = reinterpret_cast<j_decompress_ptr>(info);
-  if (decompress->src != nullptr && is_warning_of_cut_scan(decompress)) return;
+  if (trap_of(info).rows_cut && info->err->msg_code == JWRN_EXTRANEOUS_DATA) return;
   leave_with_message(info);
 }
 
@@ -80,7 +81,6 @@ void watch_progress(j_common_ptr info) {
     std::snprintf(trap.message, sizeof trap.message, "more than %d scans", kMaxScans);
     std::longjmp(trap.jump, 1);
   }
-  leave_out_hidden_rows(decompress);
 }
 
 // One decompression of one span of bytes. Each public step returns false when libjpeg failed;
@@ -177,6 +177,25 @@ PictureInfo read_jpeg_info(std::span<const std::uint8_t> bytes, std::string_view
           info.progressive_mode != FALSE};
 }
 
+// A progressive picture is read in full before its first row comes out, into a buffer of the
+// whole picture's coefficients. Declaring it only `strips` iMCU rows (libjpeg's strips of whole
+// blocks) tall keeps that buffer, and every scan's decoding, to the rows that are kept.
+void cut_rows_after(jpeg_decompress_struct& info, JDIMENSION strips) {
+  if (strips >= info.total_iMCU_rows) return;
+  const auto strip = static_cast<JDIMENSION>(info.max_v_samp_factor * DCTSIZE);
+  info.image_height = strips * strip;
+  info.total_iMCU_rows = strips;
+  for (int c = 0; c < info.num_components; ++c) {
+    jpeg_component_info& component = info.comp_info[c];
+    const auto v = static_cast<JDIMENSION>(component.v_samp_factor);
+    component.height_in_blocks = strips * v;
+    component.downsampled_height =
+        (info.image_height * v + static_cast<JDIMENSION>(info.max_v_samp_factor) - 1) /
+        static_cast<JDIMENSION>(info.max_v_samp_factor);
+  }
+  trap_of(reinterpret_cast<j_common_ptr>(&info)).rows_cut = true;
+}
+
 Bitmap decode_jpeg(std::span<const std::uint8_t> bytes, std::string_view name, Size visible) {
   JpegSession session(bytes);
   read_checked_header(session, name);
@@ -190,14 +209,12 @@ Bitmap decode_jpeg(std::span<const std::uint8_t> bytes, std::string_view name, S
   // edge and change its colour, so one more block column is decoded and dropped.
   const auto decode_width = std::min<JDIMENSION>(
       info.image_width, static_cast<JDIMENSION>(out.width + info.max_h_samp_factor * DCTSIZE));
-  // A progressive picture is read in full before its first row comes out, so the rows below
-  // the visible part are left out of every scan. Three more strips (iMCU rows, libjpeg's strips
-  // of whole blocks) are kept: smoothing subsampled colour reads one strip ahead, and a picture
-  // whose scans stop short of full detail has its blocks smoothed with neighbours up to two
-  // block rows away.
+  // Of a progressive picture only the visible rows and three more strips are kept: smoothing
+  // subsampled colour reads one strip ahead, and a picture whose scans stop short of full
+  // detail has its blocks smoothed with neighbours up to two block rows away.
   if (info.progressive_mode) {
     const auto strip = static_cast<JDIMENSION>(info.max_v_samp_factor * DCTSIZE);
-    hide_rows_from(&info, (static_cast<JDIMENSION>(out.height) + strip - 1) / strip + 3);
+    cut_rows_after(info, (static_cast<JDIMENSION>(out.height) + strip - 1) / strip + 3);
   }
   info.out_color_space = kPixelColorSpace;
   if (!session.start(decode_width)) {

@@ -226,16 +226,20 @@ TEST(JpegDecoder, DamagedScanDataIsRefused) {
 }
 
 TEST(JpegDecoder, RefusesAProgressivePictureThatWouldNeedTooMuchMemory) {
-  // A progressive decoder keeps every coefficient of the picture: 16000x16000 would take
-  // three quarters of a gigabyte before the (missing) data is even looked at.
+  // A progressive decoder keeps every coefficient of the rows it decodes: all of a 16000x16000
+  // picture would take three quarters of a gigabyte before the (missing) data is even looked at.
   Bytes file = encode_jpeg(test::make_pattern(16, 16), {.progressive = true});
   put_u16_big_endian(file, find_marker(file, 0xC2) + 5, 16000);
   put_u16_big_endian(file, find_marker(file, 0xC2) + 7, 16000);
   EXPECT_TRUE(raises_decode_error(
       [&] {
-        decode_jpeg(file, "huge.jpg", {100, 100});
+        decode_jpeg(file, "huge.jpg", {16000, 16000});
       },
       "huge.jpg", "MiB of working memory"));
+  // Only the visible top is kept: the same picture seen through a small window gets as far as
+  // its missing data.
+  EXPECT_TRUE(raises_decode_error([&] { decode_jpeg(file, "huge.jpg", {100, 100}); }, "huge.jpg",
+                                  "bad JPEG"));
 }
 
 TEST(JpegDecoder, ReadsFactsFromTheHeaders) {
