@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "platform/x11/windows_command_line.h"
+#include "platform/common/windows_command_line.h"
 
 namespace tessivar::win32 {
 
@@ -28,7 +28,7 @@ ProcessCommand process_command_for(std::string_view line) {
   const std::size_t start = line.find_first_not_of(" \t");
   if (start == std::string_view::npos) return {};
   const std::string_view trimmed = line.substr(start);
-  const std::string program = x11::split_windows_command_line(trimmed).program;
+  const std::string program = platform::split_windows_command_line(trimmed).program;
   if (program.empty()) return {};
 
   // The split gives the program's text; the rest of the line follows it, after the closing quote

@@ -12,7 +12,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "platform/x11/windows_command_line.h"
+#include "platform/common/windows_command_line.h"
 
 extern char** environ;
 
@@ -85,7 +85,9 @@ WineLauncher::~WineLauncher() {
   signal(SIGCHLD, SIG_DFL);
 }
 
-int WineLauncher::wake_fd() const { return wake_pipe[0]; }
+int WineLauncher::wake_fd() const {
+  return wake_pipe[0];
+}
 
 std::int64_t WineLauncher::launch(const ui::LaunchRequest& request) {
   const std::optional<std::string> wine = find_on_path("wine");
@@ -93,7 +95,8 @@ std::int64_t WineLauncher::launch(const ui::LaunchRequest& request) {
     throw ui::LaunchError("Cannot start \"" + request.command_line +
                           "\": Windows programs need Wine, which is not installed.");
   }
-  const WindowsCommand command = split_windows_command_line(request.command_line);
+  const platform::WindowsCommand command =
+      platform::split_windows_command_line(request.command_line);
   if (command.program.empty()) {
     throw ui::LaunchError("Cannot start \"" + request.command_line + "\": it names no program.");
   }

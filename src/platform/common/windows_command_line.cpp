@@ -1,9 +1,9 @@
-#include "platform/x11/windows_command_line.h"
+#include "platform/common/windows_command_line.h"
 
 #include <algorithm>
 #include <cctype>
 
-namespace tessivar::x11 {
+namespace tessivar::platform {
 
 namespace {
 
@@ -97,4 +97,4 @@ WindowsCommand split_windows_command_line(std::string_view line) {
   return command;
 }
 
-}  // namespace tessivar::x11
+}  // namespace tessivar::platform

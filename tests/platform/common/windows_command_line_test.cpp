@@ -1,8 +1,8 @@
-#include "platform/x11/windows_command_line.h"
+#include "platform/common/windows_command_line.h"
 
 #include <gtest/gtest.h>
 
-namespace tessivar::x11 {
+namespace tessivar::platform {
 namespace {
 
 struct SplitCase {
@@ -48,4 +48,4 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"   ", {"", {}}}));
 
 }  // namespace
-}  // namespace tessivar::x11
+}  // namespace tessivar::platform

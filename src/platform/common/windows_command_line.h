@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace tessivar::x11 {
+namespace tessivar::platform {
 
 struct WindowsCommand {
   std::string program;                 // a Windows path or a bare program name
@@ -22,4 +22,4 @@ struct WindowsCommand {
 // An empty or blank line gives an empty program.
 WindowsCommand split_windows_command_line(std::string_view line);
 
-}  // namespace tessivar::x11
+}  // namespace tessivar::platform
