@@ -9,8 +9,9 @@ start_program
 wait_for 5 has_window_of_type SPLASH || fail "no splash window appeared"
 splash=$(window_of_type SPLASH)
 read -r x y w h < <(client_geometry "$splash")
-[[ "$w $h" == "561 300" ]] || fail "splash client is ${w}x${h}, not 561x300"
-[[ "$x $y" == "$(((1280 - 561) / 2)) $(((800 - 300) / 2))" ]] || fail "splash not centred: at $x,$y"
+# 561 by 300 pixels inside the splash window's own one-pixel frame.
+[[ "$w $h" == "563 302" ]] || fail "splash window is ${w}x${h}, not 561x300 in a one-pixel frame"
+[[ "$x $y" == "$(((1280 - 563) / 2)) $(((800 - 302) / 2))" ]] || fail "splash not centred: at $x,$y"
 xprop -id "$splash" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "splash has a taskbar button"
 xprop -id "$splash" _MOTIF_WM_HINTS | grep -q '= 0x3, 0x[0-9a-f]*, 0x0' || fail "splash is decorated"
 

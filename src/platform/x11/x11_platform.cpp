@@ -59,10 +59,20 @@ std::tm local_now() {
   return local;
 }
 
+// The splash window has no frame from the window manager; it draws its own thin dialog frame,
+// one pixel wide, around the client area.
+constexpr int kSplashFramePixels = 1;
+
 struct NativeWindow {
   Window xid = 0;
   GC gc = nullptr;
   std::unique_ptr<WindowSurface> surface;
+  int frame = 0;  // pixels of our own frame around the client area
+  // The client area within the surface and the X window.
+  ui::Rect client() const {
+    const ui::Rect all = surface->pixels().bounds();
+    return all.inset(frame);
+  }
   bool mapped = false;
   bool focus_when_viewable = false;
 };
@@ -146,8 +156,9 @@ X11Platform::Impl::~Impl() {
 }
 
 ui::WindowHandle X11Platform::Impl::create_window(const ui::WindowDescription& description) {
-  const ui::Size size{std::max(description.client_size.width, 1),
-                      std::max(description.client_size.height, 1)};
+  const int frame = description.kind == ui::WindowKind::Splash ? kSplashFramePixels : 0;
+  const ui::Size size{std::max(description.client_size.width, 1) + 2 * frame,
+                      std::max(description.client_size.height, 1) + 2 * frame};
   const ui::Point position =
       description.centred ? ui::Point{(DisplayWidth(display_, screen_) - size.width) / 2,
                                       (DisplayHeight(display_, screen_) - size.height) / 2}
@@ -157,7 +168,18 @@ ui::WindowHandle X11Platform::Impl::create_window(const ui::WindowDescription& d
   attributes.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | Button1MotionMask |
                           KeyPressMask | KeyReleaseMask | FocusChangeMask | StructureNotifyMask;
   NativeWindow native;
+  native.frame = frame;
   native.surface = std::make_unique<WindowSurface>(display_, visual_, depth_, size, shared_memory_);
+  if (frame > 0) {
+    // The frame in the window's dark shadow colour; the engine paints only inside it.
+    const ui::PixelView all = native.surface->pixels();
+    const ui::Pixel colour = ui::default_system_colour(21);
+    for (int y = 0; y < all.height; ++y) {
+      for (int x = 0; x < all.width; ++x) {
+        if (!native.client().contains({x, y})) all.at(x, y) = colour;
+      }
+    }
+  }
   native.xid = XCreateWindow(display_, RootWindow(display_, screen_), position.x, position.y,
                              static_cast<unsigned>(size.width), static_cast<unsigned>(size.height),
                              0, depth_, InputOutput, visual_, CWBackPixmap | CWEventMask,
@@ -222,15 +244,20 @@ void X11Platform::Impl::show_window(ui::WindowHandle window) {
 ui::PixelView X11Platform::Impl::window_pixels(ui::WindowHandle window) {
   const auto it = windows_.find(window);
   if (it == windows_.end()) return {};
-  return it->second.surface->pixels();
+  const ui::PixelView all = it->second.surface->pixels();
+  const ui::Rect client = it->second.client();
+  return {all.row(client.y) + client.x, all.pitch, client.width, client.height};
 }
 
 void X11Platform::Impl::present(ui::WindowHandle window, std::span<const ui::Rect> areas) {
   const auto it = windows_.find(window);
   if (it == windows_.end() || areas.empty()) return;
   const NativeWindow& native = it->second;
-  const ui::Rect bounds = native.surface->pixels().bounds();
-  for (const ui::Rect& area : areas) native.surface->put(native.xid, native.gc, area.intersect(bounds));
+  const ui::Rect client = native.client();
+  for (const ui::Rect& area : areas) {
+    native.surface->put(native.xid, native.gc,
+                        area.translated(client.x, client.y).intersect(client));
+  }
   // Shared pixels are read by the server later; waiting here keeps the engine from painting the
   // next frame into memory the server is still copying.
   if (native.surface->shared()) {
@@ -297,10 +324,17 @@ void X11Platform::Impl::translate(XEvent& event) {
         XSetInputFocus(display_, native.xid, RevertToParent, CurrentTime);
         native.focus_when_viewable = false;
       }
+      if (native.frame > 0) {
+        // The frame is ours to present; the engine hears only of its client area.
+        const ui::Rect exposed{event.xexpose.x, event.xexpose.y, event.xexpose.width,
+                               event.xexpose.height};
+        native.surface->put(native.xid, native.gc,
+                            exposed.intersect(native.surface->pixels().bounds()));
+      }
       queue({.kind = InputKind::Exposed,
              .window = handle,
-             .area = {event.xexpose.x, event.xexpose.y, event.xexpose.width,
-                      event.xexpose.height}});
+             .area = {event.xexpose.x - native.frame, event.xexpose.y - native.frame,
+                      event.xexpose.width, event.xexpose.height}});
       break;
     case ButtonPress:
     case ButtonRelease:
@@ -308,7 +342,7 @@ void X11Platform::Impl::translate(XEvent& event) {
       last_user_time_ = event.xbutton.time;
       queue({.kind = event.type == ButtonPress ? InputKind::ButtonDown : InputKind::ButtonUp,
              .window = handle,
-             .at = {event.xbutton.x, event.xbutton.y}});
+             .at = {event.xbutton.x - native.frame, event.xbutton.y - native.frame}});
       break;
     case MotionNotify: {
       if (!(event.xmotion.state & Button1Mask)) break;
@@ -317,7 +351,7 @@ void X11Platform::Impl::translate(XEvent& event) {
       }
       queue({.kind = InputKind::PointerMoved,
              .window = handle,
-             .at = {event.xmotion.x, event.xmotion.y}});
+             .at = {event.xmotion.x - native.frame, event.xmotion.y - native.frame}});
       break;
     }
     case KeyPress: translate_key_press(handle, event.xkey); break;
