@@ -9,10 +9,16 @@ namespace tessivar::ui {
 // Every layout is made for 96 dots per inch: 1440 twips to the inch, so 15 to the pixel.
 inline constexpr int kTwipsPerPixel = 15;
 
+// Handlers may set any single value, infinity included; pixel positions are held to a range in
+// which rectangle arithmetic cannot overflow, far beyond any screen.
+inline constexpr double kFarthestPixel = 1 << 24;
+
 // The one twips-to-pixels rule. Painting and hit-testing both go through it, so what is drawn at
 // a pixel is what a click at that pixel hits. An edge that falls on a half pixel goes down-right.
 inline int twips_to_pixels(double twips) {
-  return static_cast<int>(std::floor(twips / kTwipsPerPixel + 0.5));
+  const double pixels = std::floor(twips / kTwipsPerPixel + 0.5);
+  if (std::isnan(pixels)) return 0;
+  return static_cast<int>(std::clamp(pixels, -kFarthestPixel, kFarthestPixel));
 }
 
 struct Point {

@@ -41,3 +41,26 @@ TEST(CheckedArithmetic, RaisesOnlyWhenTheFloatingPointUnitFlagsAFault) {
 
 }  // namespace
 }  // namespace tessivar::ui
+
+#include "ui/geometry.h"
+
+namespace tessivar::ui {
+namespace {
+
+TEST(TwipsToPixels, RoundsHalvesDownRightAndHoldsAnyValueToASafeRange) {
+  const double inf = std::numeric_limits<double>::infinity();
+  struct Case {
+    double twips;
+    int pixels;
+  };
+  for (const Case c : {Case{15, 1}, {-600, -40}, {7.5, 1}, {7.4, 0}, {-7.5, 0}, {15615, 1041},
+                       {inf, 1 << 24}, {-inf, -(1 << 24)}, {1e300, 1 << 24}, {std::nan(""), 0}}) {
+    EXPECT_EQ(twips_to_pixels(c.twips), c.pixels) << c.twips;
+  }
+  // Rectangles at the far ends still intersect without overflow.
+  const Rect far = twips_rect_to_pixels(-600, 0, inf, inf);
+  EXPECT_EQ(far.intersect({0, 0, 10, 10}), (Rect{0, 0, 10, 10}));
+}
+
+}  // namespace
+}  // namespace tessivar::ui
