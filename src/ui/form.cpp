@@ -172,7 +172,7 @@ void Form::invalidate(Rect area) {
   if (!loaded_ || area.empty()) return;
   // Keep the list short: an area that touches a pending one joins it.
   for (Rect& pending : dirty_) {
-    if (!pending.intersect(area).empty() || pending.unite(area) == pending) {
+    if (!pending.intersect(area).empty()) {
       pending = pending.unite(area);
       return;
     }

@@ -80,13 +80,13 @@ void InputRouter::button_down(Form& form, Point at) {
 }
 
 void InputRouter::button_up(Form& form, Point at) {
-  const Control* pressed = pressed_form_ == &form ? pressed_control_ : nullptr;
+  Control* pressed = pressed_form_ == &form ? pressed_control_ : nullptr;
   pressed_form_ = nullptr;
   pressed_control_ = nullptr;
   tracker_.release(form, at);
   // Click: pressed and released over the same picture or frame.
   if (raises_click(pressed) && control_at(form, at) == pressed) {
-    app_.raise(form, const_cast<Control*>(pressed), Event::Click);
+    app_.raise(form, pressed, Event::Click);
   }
 }
 

@@ -35,7 +35,7 @@ class InputRouter {
   Application& app_;
   ScrollBarTracker tracker_;
   const Form* pressed_form_ = nullptr;
-  const Control* pressed_control_ = nullptr;
+  Control* pressed_control_ = nullptr;
 };
 
 }  // namespace tessivar::ui
