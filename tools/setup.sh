@@ -14,7 +14,7 @@ packages=(
   # the picture generator (run by hand) and its icon font
   python3 python3-pil fonts-materialdesignicons-webfont
   # end-to-end tests on a real X server
-  xvfb openbox xdotool x11-utils imagemagick
+  xvfb openbox xdotool x11-utils imagemagick x11-apps
   # regional formats, for the clock texts' tests in other locales
   locales-all
   # the Windows program: mingw-w64 cross-compilers, the tools that cross-build its libraries from
