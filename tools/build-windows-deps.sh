@@ -15,6 +15,9 @@ work=$(realpath "$work")
 prefix=$(realpath "$prefix")
 sources="$work/sources"
 mkdir -p "$sources"
+# libjpeg-turbo's install step writes part of its output relative to where it is run; run
+# everything inside the work folder so that nothing lands beside the caller.
+cd "$work"
 
 triple=$(sed -nE 's/^set\(TESSIVAR_MINGW_TRIPLE ([^)]+)\)/\1/p' "$toolchain")
 windows_version=$(sed -nE 's/^set\(TESSIVAR_WINDOWS_VERSION ([^)]+)\)/\1/p' "$toolchain")
