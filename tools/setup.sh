@@ -7,14 +7,14 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   # libraries
-  libjpeg62-turbo-dev libpng-dev libfreetype-dev libfontconfig-dev libx11-dev libxext-dev
+  libjpeg62-turbo-dev libpng-dev libfreetype-dev libfontconfig-dev libx11-dev libxext-dev libxrandr-dev
   # fonts the program substitutes for the faces its windows name
   fonts-open-sans fonts-liberation2 fonts-dancingscript fonts-inconsolata fonts-crosextra-carlito
   fonts-noto-core fonts-dejavu-core
   # the picture generator (run by hand) and its icon font
   python3 python3-pil fonts-materialdesignicons-webfont
   # end-to-end tests on a real X server
-  xvfb openbox xdotool x11-utils imagemagick x11-apps
+  xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick x11-apps
   # regional formats, for the clock texts' tests in other locales
   locales-all
   # the Windows program: mingw-w64 cross-compilers, the tools that cross-build its libraries from

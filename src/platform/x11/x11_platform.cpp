@@ -13,6 +13,7 @@
 #include "platform/common/clock_text.h"
 #include "platform/fonts/font_engine.h"
 #include "platform/x11/key_translation.h"
+#include "platform/x11/monitor_placement.h"
 #include "platform/x11/wine_launcher.h"
 #include "ui/system_colour_scheme.h"
 // The Xlib headers come last.
@@ -159,10 +160,9 @@ ui::WindowHandle X11Platform::Impl::create_window(const ui::WindowDescription& d
   const int frame = description.kind == ui::WindowKind::Splash ? kSplashFramePixels : 0;
   const ui::Size size{std::max(description.client_size.width, 1) + 2 * frame,
                       std::max(description.client_size.height, 1) + 2 * frame};
-  const ui::Point position =
-      description.centred ? ui::Point{(DisplayWidth(display_, screen_) - size.width) / 2,
-                                      (DisplayHeight(display_, screen_) - size.height) / 2}
-                          : ui::Point{0, 0};
+  const ui::Point position = description.centred
+                                 ? centred_on(monitor_under_pointer(display_, screen_), size)
+                                 : ui::Point{0, 0};
   XSetWindowAttributes attributes{};
   attributes.background_pixmap = None;  // the surface paints every pixel; no flash of colour
   attributes.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | Button1MotionMask |
