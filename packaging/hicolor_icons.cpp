@@ -7,8 +7,6 @@
 //
 // Exits with status 1 and a message on standard error when the icon cannot be read, two 32-bit
 // images share a size, or a file cannot be written; nothing is reported as made that was not.
-#include <png.h>
-
 #include <bit>
 #include <cstdio>
 #include <filesystem>
@@ -19,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/png/png_file.h"
 #include "ui/errors.h"
 #include "ui/picture/picture_decoder.h"
 
@@ -34,23 +33,6 @@ std::vector<std::uint8_t> read_whole_file(const fs::path& path) {
                                   std::istreambuf_iterator<char>());
   if (in.bad()) throw std::runtime_error("cannot read \"" + path.string() + "\"");
   return bytes;
-}
-
-// Icons need their transparency, so this writes RGBA (the screenshot writer keeps RGB only).
-// ui::Pixel is 0xAARRGGBB: B, G, R, A in memory on a little-endian machine.
-void write_rgba_png(const fs::path& path, const Bitmap& image) {
-  png_image png{};
-  png.version = PNG_IMAGE_VERSION;
-  png.width = static_cast<png_uint_32>(image.width);
-  png.height = static_cast<png_uint_32>(image.height);
-  png.format = std::endian::native == std::endian::little ? PNG_FORMAT_BGRA : PNG_FORMAT_ARGB;
-  const int written = png_image_write_to_file(&png, path.c_str(), 0, image.pixels.data(), 0,
-                                              nullptr);
-  const std::string reason = png.message;
-  png_image_free(&png);
-  if (!written) {
-    throw std::runtime_error("cannot write \"" + path.string() + "\": " + reason);
-  }
 }
 
 void write_theme_icons(const fs::path& icon_file, const fs::path& out_dir,
@@ -72,7 +54,9 @@ void write_theme_icons(const fs::path& icon_file, const fs::path& out_dir,
     const std::string side = std::to_string(image.width);
     const fs::path dir = out_dir / (side + "x" + side) / "apps";
     fs::create_directories(dir);
-    write_rgba_png(dir / (name + ".png"), image);
+    // Icons keep their transparency.
+    tessivar::platform::write_png_file(dir / (name + ".png"), image.view(),
+                                       tessivar::platform::PngChannels::Rgba);
   }
   if (sizes_done.empty()) throw std::runtime_error(label + " holds no 32-bit image");
 }

@@ -12,9 +12,12 @@
 #include <vector>
 
 #include "ui/errors.h"
+#include "ui/picture/png_image.h"
 
 namespace tessivar::platform {
 namespace {
+
+using ui::PngImage;
 
 // Larger than any surface or picture of ours, small enough that a bad header cannot make us
 // allocate gigabytes.
@@ -34,36 +37,27 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-class PngImage {
- public:
-  PngImage() { image_.version = PNG_IMAGE_VERSION; }
-  PngImage(const PngImage&) = delete;
-  PngImage& operator=(const PngImage&) = delete;
-  ~PngImage() { png_image_free(&image_); }
-  png_image& get() { return image_; }
-
- private:
-  png_image image_{};
-};
-
-std::vector<png_byte> to_rgb(ui::ConstPixelView pixels) {
-  std::vector<png_byte> rgb(static_cast<std::size_t>(pixels.width) * 3 *
-                            static_cast<std::size_t>(pixels.height));
-  png_byte* out = rgb.data();
+std::vector<png_byte> to_bytes(ui::ConstPixelView pixels, PngChannels channels) {
+  const std::size_t per_pixel = channels == PngChannels::Rgba ? 4 : 3;
+  std::vector<png_byte> bytes(static_cast<std::size_t>(pixels.width) * per_pixel *
+                              static_cast<std::size_t>(pixels.height));
+  png_byte* out = bytes.data();
   for (int y = 0; y < pixels.height; ++y) {
     const ui::Pixel* row = pixels.row(y);
     for (int x = 0; x < pixels.width; ++x) {
       *out++ = ui::pixel_red(row[x]);
       *out++ = ui::pixel_green(row[x]);
       *out++ = ui::pixel_blue(row[x]);
+      if (channels == PngChannels::Rgba) *out++ = ui::pixel_alpha(row[x]);
     }
   }
-  return rgb;
+  return bytes;
 }
 
 // Writes the whole file to `temporary`; returns an empty string on success, else the reason.
-std::string write_file(const std::string& temporary, ui::ConstPixelView pixels) {
-  const std::vector<png_byte> rgb = to_rgb(pixels);
+std::string write_file(const std::string& temporary, ui::ConstPixelView pixels,
+                       PngChannels channels) {
+  const std::vector<png_byte> bytes = to_bytes(pixels, channels);
   errno = 0;
   std::FILE* file = std::fopen(temporary.c_str(), "wb");
   if (file == nullptr) return std::strerror(errno);
@@ -72,9 +66,9 @@ std::string write_file(const std::string& temporary, ui::ConstPixelView pixels) 
   png_image& png = image.get();
   png.width = static_cast<png_uint_32>(pixels.width);
   png.height = static_cast<png_uint_32>(pixels.height);
-  png.format = PNG_FORMAT_RGB;
+  png.format = channels == PngChannels::Rgba ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB;
   errno = 0;
-  const bool written = png_image_write_to_stdio(&png, file, 0, rgb.data(), 0, nullptr) != 0;
+  const bool written = png_image_write_to_stdio(&png, file, 0, bytes.data(), 0, nullptr) != 0;
   const int write_errno = errno;
   // A full disk often shows only when the buffered bytes are flushed by fclose.
   const bool flushed = std::fflush(file) == 0;
@@ -89,13 +83,13 @@ std::string write_file(const std::string& temporary, ui::ConstPixelView pixels) 
 
 }  // namespace
 
-void write_png_file(const std::string& path, ui::ConstPixelView pixels) {
+void write_png_file(const std::string& path, ui::ConstPixelView pixels, PngChannels channels) {
   if (pixels.data == nullptr || pixels.width <= 0 || pixels.height <= 0 ||
       pixels.pitch < pixels.width) {
     fail("write", path, "the picture has no pixels");
   }
   const std::string temporary = path + ".partial";
-  const std::string reason = write_file(temporary, pixels);
+  const std::string reason = write_file(temporary, pixels, channels);
   std::error_code ignored;
   if (!reason.empty()) {
     std::filesystem::remove(temporary, ignored);

@@ -3,6 +3,8 @@
 
 #include "ui/picture/png_stream.h"
 
+#include "ui/picture/png_image.h"
+
 #include <png.h>
 
 #include <algorithm>
@@ -34,19 +36,6 @@ int channels_of_color_type(std::uint8_t color_type) {
       return 0;
   }
 }
-
-// Frees libpng's state on every way out; png_image_free does nothing on a freed image.
-class PngImage {
- public:
-  PngImage() { image_.version = PNG_IMAGE_VERSION; }
-  PngImage(const PngImage&) = delete;
-  PngImage& operator=(const PngImage&) = delete;
-  ~PngImage() { png_image_free(&image_); }
-  png_image& get() { return image_; }
-
- private:
-  png_image image_{};
-};
 
 }  // namespace
 

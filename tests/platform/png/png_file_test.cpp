@@ -57,6 +57,12 @@ TEST_F(PngFile, RoundTripsColourAndDropsAlpha) {
   EXPECT_EQ(read.pixels, opaque(pixels).pixels);
 }
 
+TEST_F(PngFile, KeepsAlphaWhenAskedForIcons) {
+  const ui::Bitmap pixels = varied_pixels(9, 5);
+  write_png_file(path("icon.png"), pixels.view(), PngChannels::Rgba);
+  EXPECT_EQ(read_png_file(path("icon.png")).pixels, pixels.pixels);
+}
+
 TEST_F(PngFile, WritesOnlyTheViewOfALargerSurface) {
   const ui::Bitmap surface = varied_pixels(20, 10);
   const ui::ConstPixelView view{&surface.pixels[3 * 20 + 5], 20, 6, 4};  // (5,3) to (11,7)
