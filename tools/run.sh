@@ -22,40 +22,16 @@ for tool in Xvfb openbox import; do
   fi
 done
 
-pids=()
-work=$(mktemp -d /tmp/tessivar-run.XXXXXX)
-stop_all() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null || true
-    wait "${pids[i]}" 2>/dev/null || true
-  done
-  rm -f "$work/display"
-}
-trap stop_all EXIT
-
-wait_for() {
-  local end=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    ((SECONDS < end)) || return 1
-    sleep 0.05
-  done
-}
-
-# Xvfb chooses a free display and writes its number to fd 3 once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-wait_for 10 test -s "$work/display" || { echo "run: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' || true
+source "$root/tools/private_x_session.sh"
+start_private_x || exit 1
+# The screenshots outlive the session.
+shots=$(mktemp -d /tmp/tessivar-run.XXXXXX)
 
 "$program" &
-pids+=($!)
+session_pids+=($!)
 sleep 0.5
-import -window root "$work/splash.png"
+import -window root "$shots/splash.png"
 sleep 1.5
-import -window root "$work/start-screen.png"
-echo "splash window: $work/splash.png"
-echo "start screen:  $work/start-screen.png"
+import -window root "$shots/start-screen.png"
+echo "splash window: $shots/splash.png"
+echo "start screen:  $shots/start-screen.png"

@@ -1,20 +1,7 @@
-# A private X session for one end-to-end test: its own Xvfb on a free display and openbox, and
-# every process the test starts is stopped by its process id whatever the outcome.
-# Sourced by the test scripts; they call start_x_session first.
+# A private X session for one end-to-end test, with what the tests ask of it. Sourced by the
+# test scripts; they call start_x_session first.
 
-session_pids=()
-session_dir=$(mktemp -d /tmp/tessivar-e2e.XXXXXX)
-
-stop_session() {
-  local pid
-  for ((i = ${#session_pids[@]} - 1; i >= 0; i--)); do
-    pid=${session_pids[i]}
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  done
-  rm -rf "$session_dir"
-}
-trap stop_session EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/private_x_session.sh"
 
 fail() {
   echo "FAIL: $*" >&2
@@ -29,28 +16,9 @@ skip_unless_tools() {
   done
 }
 
-# Waits up to $1 seconds for the command that follows to succeed.
-wait_for() {
-  local limit=$1
-  shift
-  local end=$((SECONDS + limit))
-  until "$@"; do
-    ((SECONDS < end)) || return 1
-    sleep 0.05
-  done
-}
-
 start_x_session() {
   skip_unless_tools
-  # Xvfb picks a free display itself and writes its number to fd 3 once it accepts clients.
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$session_dir/display" 2>/dev/null &
-  session_pids+=($!)
-  wait_for 10 test -s "$session_dir/display" || fail "Xvfb did not start"
-  export DISPLAY=":$(head -n1 "$session_dir/display")"
-  openbox --sm-disable >/dev/null 2>&1 &
-  session_pids+=($!)
-  wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
-    fail "openbox did not start"
+  start_private_x || fail "no private X session"
 }
 
 # Starts the program under test in the background; its pid is in app_pid.
