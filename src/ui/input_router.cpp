@@ -54,7 +54,10 @@ void InputRouter::deliver(const Input& input) {
     // Only a change of the application's active window raises Activate: coming back from
     // another application to the window that was active raises nothing.
     case InputKind::Activated: app_.activate(*form); break;
-    case InputKind::Deactivated: break;
+    // Losing activation or the mouse ends a press in progress: a held scroll arrow stops
+    // repeating and the release, wherever it lands, clicks nothing.
+    case InputKind::Deactivated:
+    case InputKind::CaptureLost: cancel_press(); break;
     case InputKind::Exposed: form->invalidate(input.area); break;
   }
 }
@@ -65,6 +68,12 @@ void InputRouter::forget(const Form& form) {
     pressed_control_ = nullptr;
   }
   tracker_.forget(form);
+}
+
+void InputRouter::cancel_press() {
+  pressed_form_ = nullptr;
+  pressed_control_ = nullptr;
+  tracker_.cancel();
 }
 
 void InputRouter::fire_due_repeat(Millis now) {

@@ -31,6 +31,7 @@ class InputRouter {
   void button_up(Form& form, Point at);
   void key_down(Form& form, const Input& input);
   void character(Form& form, char32_t character);
+  void cancel_press();
 
   Application& app_;
   ScrollBarTracker tracker_;

@@ -47,6 +47,7 @@ enum class InputKind {
   CloseRequested,  // the user's click on the window's close button
   Activated,       // the window became the system's active window
   Deactivated,     // the window lost activation; `to_our_window` tells where it went
+  CaptureLost,     // the window lost the mouse to the system or another program mid-press
   Exposed,         // `area` of the window must be presented again
 };
 

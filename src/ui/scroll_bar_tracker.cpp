@@ -70,6 +70,13 @@ void ScrollBarTracker::forget(const Form& form) {
   if (tracking_ && &tracking_->bar->form() == &form) tracking_.reset();
 }
 
+void ScrollBarTracker::cancel() {
+  if (!tracking_) return;
+  ScrollBar& bar = *tracking_->bar;
+  tracking_.reset();
+  bar.set_look({});
+}
+
 std::optional<Millis> ScrollBarTracker::next_deadline() const {
   if (!tracking_ || tracking_->part == ScrollPart::Thumb) return std::nullopt;
   return tracking_->next_repeat;

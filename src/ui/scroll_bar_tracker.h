@@ -25,6 +25,9 @@ class ScrollBarTracker {
   void pointer_moved(const Form& form, Point at);
   void release(const Form& form, Point at);
   void forget(const Form& form);
+  // Ends the tracking without a release: no further step, and a dragged thumb goes back to
+  // Value's place with no Change.
+  void cancel();
 
   std::optional<Millis> next_deadline() const;
   void fire_due_repeat(Millis now);

@@ -182,6 +182,40 @@ TEST_F(EngineTest, ScrollBarArrowsTroughRepeatAndThumbDrag) {
   EXPECT_GT(bar.value(), 260);
 }
 
+TEST_F(EngineTest, LosingTheMouseEndsAPressWithoutAStepAChangeOrAClick) {
+  ui::ScrollBar& bar = a().scroll_bar("hsA");
+  bar.set_max(1000);
+  bar.set_small_change(10);
+  probe_log().clear();
+  const auto middle = [](ui::Rect r) { return ui::Point{r.x + r.width / 2, r.y + r.height / 2}; };
+
+  // A dragged thumb goes back to Value's place, and its release changes nothing.
+  const ui::Point grab = middle(bar.geometry().thumb);
+  h.platform.press(h.window("frmA"), grab);
+  h.platform.move_pointer(h.window("frmA"), {grab.x + 60, grab.y});
+  h.platform.lose_capture(h.window("frmA"));
+  h.platform.release(h.window("frmA"), {grab.x + 60, grab.y});
+  h.settle();
+  EXPECT_EQ(bar.value(), 0);
+  EXPECT_EQ(bar.look().dragged_thumb_start, std::nullopt);
+  EXPECT_THAT(probe_log(), IsEmpty());
+
+  // A held arrow stops repeating.
+  h.platform.press(h.window("frmA"), middle(bar.geometry().line_forward));
+  h.wait(260);
+  h.platform.lose_capture(h.window("frmA"));
+  h.wait(1000);
+  EXPECT_EQ(bar.value(), 30);  // the first step and the repeats at 200 and 250 ms
+
+  // A press on a picture whose release comes after the loss clicks nothing.
+  probe_log().clear();
+  h.platform.press(h.window("frmA"), {60, 60});  // imgUnder
+  h.platform.lose_capture(h.window("frmA"));
+  h.platform.release(h.window("frmA"), {60, 60});
+  h.settle();
+  EXPECT_THAT(probe_log(), IsEmpty());
+}
+
 TEST_F(EngineTest, ActivateOnlyWhenTheApplicationsActiveWindowChanges) {
   h.app.show("frmB");
   h.settle();

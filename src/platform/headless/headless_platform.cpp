@@ -161,6 +161,10 @@ void HeadlessPlatform::request_close(ui::WindowHandle window) {
   queue({.kind = InputKind::CloseRequested, .window = window});
 }
 
+void HeadlessPlatform::lose_capture(ui::WindowHandle window) {
+  queue({.kind = InputKind::CaptureLost, .window = window});
+}
+
 void HeadlessPlatform::activate_by_user(ui::WindowHandle window) {
   if (!windows_.contains(window)) return;
   std::erase(z_order_, window);

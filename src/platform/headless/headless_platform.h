@@ -76,6 +76,8 @@ class HeadlessPlatform final : public ui::Platform {
   void key_up(std::int16_t key_code, std::int16_t shift);
   void character(char32_t character);
   void request_close(ui::WindowHandle window);
+  // The system taking the mouse from the window while its button is held.
+  void lose_capture(ui::WindowHandle window);
   // The user moving to one of our windows, to another application, and back.
   void activate_by_user(ui::WindowHandle window);
   void switch_away();

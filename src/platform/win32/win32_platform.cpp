@@ -244,8 +244,20 @@ LRESULT Win32Platform::Impl::handle(ui::WindowHandle handle, HWND hwnd, UINT mes
       queue({.kind = InputKind::ButtonDown, .window = handle, .at = client_point(lparam)});
       return 0;
     case WM_LBUTTONUP:
-      if (GetCapture() == hwnd) ReleaseCapture();
+      // The release goes first: letting the capture go sends WM_CAPTURECHANGED at once.
       queue({.kind = InputKind::ButtonUp, .window = handle, .at = client_point(lparam)});
+      if (GetCapture() == hwnd) ReleaseCapture();
+      return 0;
+    case WM_CAPTURECHANGED:
+      // Another window took the mouse (a menu, a dialog, the task switcher): the press ends.
+      if (reinterpret_cast<HWND>(lparam) != hwnd) {
+        queue({.kind = InputKind::CaptureLost, .window = handle});
+      }
+      return 0;
+    case WM_CANCELMODE:
+      // The system asks every window to end what the mouse is doing (a message box came up).
+      queue({.kind = InputKind::CaptureLost, .window = handle});
+      if (GetCapture() == hwnd) ReleaseCapture();
       return 0;
     case WM_MOUSEMOVE: {
       if (!(wparam & MK_LBUTTON)) return 0;
