@@ -6,6 +6,8 @@ packages=(
   # build and test
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  # the keyboard translation test reads the real XKB layouts through it
+  libxkbcommon-dev
   # libraries
   libjpeg62-turbo-dev libpng-dev libfreetype-dev libfontconfig-dev libx11-dev libxext-dev libxrandr-dev
   # fonts the program substitutes for the faces its windows name

@@ -43,7 +43,7 @@ inline constexpr std::uint32_t kBackSpace = 0xFF08, kTab = 0xFF09, kReturn = 0xF
                                kPageUp = 0xFF55, kPageDown = 0xFF56, kEnd = 0xFF57,
                                kInsert = 0xFF63, kDelete = 0xFFFF, kF1 = 0xFFBE, kF5 = 0xFFC2,
                                kShiftL = 0xFFE1, kControlL = 0xFFE3, kKpEnter = 0xFF8D,
-                               kKpAdd = 0xFFAB, kKpDecimal = 0xFFAE, kKp1 = 0xFFB1,
+                               kKpAdd = 0xFFAB, kKpDelete = 0xFF9F, kKp1 = 0xFFB1,
                                kKp8 = 0xFFB8, kDeadAcute = 0xFE51, kDeadCircumflex = 0xFE52;
 }  // namespace keysym
 
@@ -85,8 +85,8 @@ inline constexpr std::array kKeyCases = {
     KeyCase{"us", "keypad 1, num lock",  keysym::kKp1,       kNumLock,        0x61, U'1',  U'1'},
     KeyCase{"us", "keypad 1, no lock",   keysym::kKp1,       kNone,           0x23, 0,     0},
     KeyCase{"us", "keypad 8, no lock",   keysym::kKp8,       kNone,           0x26, 0,     0},
-    KeyCase{"us", "keypad ., num lock",  keysym::kKpDecimal, kNumLock,        0x6E, U'.',  U'.'},
-    KeyCase{"us", "keypad ., no lock",   keysym::kKpDecimal, kNone,           0x2E, 0,     0},
+    KeyCase{"us", "keypad ., num lock",  keysym::kKpDelete,  kNumLock,        0x6E, U'.',  U'.'},
+    KeyCase{"us", "keypad ., no lock",   keysym::kKpDelete,  kNone,           0x2E, 0,     0},
     KeyCase{"us", "keypad +",            keysym::kKpAdd,     kNone,           0x6B, U'+',  U'+'},
     KeyCase{"us", "keypad enter",        keysym::kKpEnter,   kNone,           0x0D, U'\r', U'\r'},
     KeyCase{"de", "letter z",            'z',                kNone,           0x5A, U'z',  U'z'},

@@ -3,6 +3,7 @@
 #include <array>
 #include <cctype>
 
+#include "ui/key_character.h"
 #include "ui/platform.h"
 
 namespace tessivar::drive {
@@ -19,7 +20,7 @@ constexpr std::array kKeys = {
     KeyRow{"Enter",     {0x0D, U'\r', U'\r'}},
     KeyRow{"Escape",    {0x1B, 0x1B, 0x1B}},
     KeyRow{"Backspace", {0x08, 0x08, 0x08}},
-    KeyRow{"Tab",       {0x09, 0, 0}},
+    KeyRow{"Tab",       {0x09, U'\t', U'\t'}},
     KeyRow{"Left",      {0x25, 0, 0}},
     KeyRow{"Up",        {0x26, 0, 0}},
     KeyRow{"Right",     {0x27, 0, 0}},
@@ -28,6 +29,7 @@ constexpr std::array kKeys = {
     KeyRow{"PageDown",  {0x22, 0, 0}},
     KeyRow{"Home",      {0x24, 0, 0}},
     KeyRow{"End",       {0x23, 0, 0}},
+    KeyRow{"Insert",    {0x2D, 0, 0}},
     KeyRow{"Delete",    {0x2E, 0, 0}},
     KeyRow{"Shift",     {0x10, 0, 0}},
     KeyRow{"Ctrl",      {0x11, 0, 0}},
@@ -62,12 +64,9 @@ std::optional<NamedKey> key_named(std::string_view name) {
 }
 
 char32_t character_for(const NamedKey& key, std::int16_t shift) {
-  if ((shift & ui::kAltMask) != 0 || key.character == 0) return 0;
-  if ((shift & ui::kCtrlMask) != 0) {
-    const bool letter = key.key_code >= 'A' && key.key_code <= 'Z';
-    return letter ? static_cast<char32_t>(key.key_code - 'A' + 1) : 0;
-  }
-  return (shift & ui::kShiftMask) != 0 ? key.shifted_character : key.character;
+  const char32_t printed = (shift & ui::kShiftMask) != 0 ? key.shifted_character : key.character;
+  return ui::character_for({.key_code = key.key_code, .shift = shift, .layout_character = printed})
+      .value_or(0);
 }
 
 }  // namespace tessivar::drive

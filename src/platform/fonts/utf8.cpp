@@ -58,4 +58,18 @@ char32_t next_code_point(std::string_view text, std::size_t& pos) {
   return value;
 }
 
+void append_utf8(std::string& text, char32_t c) {
+  if (c < 0x80) {
+    text += static_cast<char>(c);
+    return;
+  }
+  // Lead byte, then six bits a continuation byte, most significant first.
+  const int continuation_bytes = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+  constexpr unsigned char kLeadMarks[] = {0, 0xC0, 0xE0, 0xF0};
+  text += static_cast<char>(kLeadMarks[continuation_bytes] | (c >> (6 * continuation_bytes)));
+  for (int i = continuation_bytes - 1; i >= 0; --i) {
+    text += static_cast<char>(0x80 | ((c >> (6 * i)) & 0x3F));
+  }
+}
+
 }  // namespace tessivar::fonts

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace tessivar::fonts {
@@ -14,5 +15,8 @@ inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 // sequence cut short) yields U+FFFD and consumes its maximal ill-formed prefix, so that the
 // next valid character is never swallowed. `pos` must be below text.size().
 char32_t next_code_point(std::string_view text, std::size_t& pos);
+
+// Appends the UTF-8 form of `c`, a code point that is not a surrogate.
+void append_utf8(std::string& text, char32_t c);
 
 }  // namespace tessivar::fonts

@@ -1,8 +1,13 @@
 #include "platform/x11/key_translation.h"
 
-#include <X11/keysym.h>
-
 #include <array>
+
+#include "platform/fonts/utf8.h"
+#include "ui/key_character.h"
+#include "ui/platform.h"
+// The X headers come last: their macros (None, Success) would clash with names above.
+#include <X11/X.h>
+#include <X11/keysym.h>
 
 namespace tessivar::x11 {
 
@@ -29,7 +34,7 @@ constexpr std::array kKeyTable{
     KeyRow{XK_KP_Insert, 0x2D},   KeyRow{XK_Delete, 0x2E},      KeyRow{XK_KP_Delete, 0x2E},
     KeyRow{XK_KP_Multiply, 0x6A}, KeyRow{XK_KP_Add, 0x6B},      KeyRow{XK_KP_Subtract, 0x6D},
     KeyRow{XK_KP_Decimal, 0x6E},  KeyRow{XK_KP_Divide, 0x6F},   KeyRow{XK_Num_Lock, 0x90},
-    KeyRow{XK_Scroll_Lock, 0x91}, KeyRow{XK_semicolon, 0xBA},   KeyRow{XK_equal, 0xBB},
+    KeyRow{XK_Scroll_Lock, 0x91}, KeyRow{XK_KP_Begin, 0x0C}, KeyRow{XK_ISO_Level3_Shift, 0x12}, KeyRow{XK_semicolon, 0xBA},   KeyRow{XK_equal, 0xBB},
     KeyRow{XK_comma, 0xBC},       KeyRow{XK_minus, 0xBD},       KeyRow{XK_period, 0xBE},
     KeyRow{XK_slash, 0xBF},       KeyRow{XK_grave, 0xC0},       KeyRow{XK_bracketleft, 0xDB},
     KeyRow{XK_backslash, 0xDC},   KeyRow{XK_bracketright, 0xDD}, KeyRow{XK_apostrophe, 0xDE},
@@ -55,17 +60,42 @@ std::optional<std::int16_t> virtual_key_for_keysym(unsigned long keysym) {
   return std::nullopt;
 }
 
-std::optional<char32_t> character_for_key(unsigned long shifted_keysym, int looked_up_byte,
-                                          bool alt_held) {
-  if (alt_held) return std::nullopt;
-  if (shifted_keysym == XK_Delete || shifted_keysym == XK_KP_Delete) return std::nullopt;
-  // Keysyms for characters beyond Latin-1 carry the code point directly.
-  if (is_between(shifted_keysym, 0x1000100, 0x110FFFF)) {
-    return static_cast<char32_t>(shifted_keysym - 0x1000000);
+namespace {
+
+bool is_keypad_keysym(unsigned long keysym) { return is_between(keysym, XK_KP_Space, XK_KP_Equal); }
+
+// Windows gives the keypad's code by Num Lock (VK_NUMPAD1 or VK_END), and any other key the code
+// of what it prints at its first level; where that has none (the French digit row prints & é "
+// there), the first level that has one (its digit).
+std::optional<std::int16_t> virtual_key_of(const KeyLookup& lookup) {
+  if (lookup.composed) return std::nullopt;
+  if (is_keypad_keysym(lookup.keysym)) return virtual_key_for_keysym(lookup.keysym);
+  for (const unsigned long keysym : lookup.level_keysyms) {
+    if (const auto code = virtual_key_for_keysym(keysym)) return code;
   }
-  if (looked_up_byte <= 0) return std::nullopt;
-  // XLookupString gives Latin-1, whose bytes are the first 256 code points.
-  return static_cast<char32_t>(looked_up_byte);
+  return std::nullopt;
+}
+
+char32_t first_character(const std::string& text) {
+  if (text.empty()) return 0;
+  std::size_t pos = 0;
+  return fonts::next_code_point(text, pos);
+}
+
+}  // namespace
+
+TranslatedKey translate_key(const KeyLookup& lookup) {
+  TranslatedKey key;
+  key.key_code = virtual_key_of(lookup);
+  const bool alt_graph = lookup.alt_graph_mask != 0 && (lookup.state & lookup.alt_graph_mask) != 0;
+  if (lookup.state & ShiftMask) key.shift |= ui::kShiftMask;
+  if ((lookup.state & ControlMask) || alt_graph) key.shift |= ui::kCtrlMask;
+  if ((lookup.state & Mod1Mask) || alt_graph) key.shift |= ui::kAltMask;
+  key.character = ui::character_for({.key_code = key.key_code.value_or(0),
+                                     .shift = key.shift,
+                                     .alt_graph = alt_graph,
+                                     .layout_character = first_character(lookup.text)});
+  return key;
 }
 
 }  // namespace tessivar::x11

@@ -12,12 +12,12 @@
 
 #include "platform/common/clock_text.h"
 #include "platform/fonts/font_engine.h"
-#include "platform/x11/key_translation.h"
 #include "platform/x11/monitor_placement.h"
 #include "platform/x11/wine_launcher.h"
 #include "ui/system_colour_scheme.h"
 // The Xlib headers come last.
 #include "platform/x11/error_window.h"
+#include "platform/x11/input_method.h"
 #include "platform/x11/window_hints.h"
 #include "platform/x11/window_surface.h"
 #include "platform/x11/x_atoms.h"
@@ -35,14 +35,6 @@ namespace {
 int on_connection_lost(Display*) {
   std::fputs("tessivar: lost the connection to the X server\n", stderr);
   _exit(1);
-}
-
-std::int16_t shift_state(unsigned state) {
-  std::int16_t shift = 0;
-  if (state & ShiftMask) shift |= ui::kShiftMask;
-  if (state & ControlMask) shift |= ui::kCtrlMask;
-  if (state & Mod1Mask) shift |= ui::kAltMask;
-  return shift;
 }
 
 // Focus changes that say nothing about which window is active: those a grab makes, and those
@@ -114,6 +106,7 @@ class X11Platform::Impl {
   bool shared_memory_;
   XAtoms atoms_;
   fonts::FontEngine fonts_;
+  std::unique_ptr<InputMethod> input_method_;
   WineLauncher launcher_;
   std::map<ui::WindowHandle, NativeWindow> windows_;
   std::map<Window, ui::WindowHandle> handles_;
@@ -145,6 +138,7 @@ X11Platform::Impl::Impl() {
   }
   shared_memory_ = XShmQueryExtension(display_);
   atoms_ = XAtoms::intern(display_);
+  input_method_ = std::make_unique<InputMethod>(display_);
   // A held key then repeats as presses alone, which is how a repeat is told from a new press.
   Bool supported = False;
   XkbSetDetectableAutoRepeat(display_, True, &supported);
@@ -153,6 +147,7 @@ X11Platform::Impl::Impl() {
 X11Platform::Impl::~Impl() {
   error_windows_.clear();
   while (!windows_.empty()) destroy_window(windows_.begin()->first);
+  input_method_.reset();
   XCloseDisplay(display_);
 }
 
@@ -166,7 +161,8 @@ ui::WindowHandle X11Platform::Impl::create_window(const ui::WindowDescription& d
   XSetWindowAttributes attributes{};
   attributes.background_pixmap = None;  // the surface paints every pixel; no flash of colour
   attributes.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | Button1MotionMask |
-                          KeyPressMask | KeyReleaseMask | FocusChangeMask | StructureNotifyMask;
+                          KeyPressMask | KeyReleaseMask | FocusChangeMask | StructureNotifyMask |
+                          LeaveWindowMask;
   NativeWindow native;
   native.frame = frame;
   native.surface = std::make_unique<WindowSurface>(display_, visual_, depth_, size, shared_memory_);
@@ -185,6 +181,9 @@ ui::WindowHandle X11Platform::Impl::create_window(const ui::WindowDescription& d
                              0, depth_, InputOutput, visual_, CWBackPixmap | CWEventMask,
                              &attributes);
   native.gc = XCreateGC(display_, native.xid, 0, nullptr);
+  if (const long method_events = input_method_->add_window(native.xid)) {
+    XSelectInput(display_, native.xid, attributes.event_mask | method_events);
+  }
   apply_window_hints(display_, native.xid, atoms_,
                      {.kind = description.kind,
                       .close_button = description.close_button,
@@ -203,6 +202,7 @@ void X11Platform::Impl::destroy_window(ui::WindowHandle window) {
   NativeWindow& native = it->second;
   native.surface.reset();
   XFreeGC(display_, native.gc);
+  input_method_->remove_window(native.xid);
   XDestroyWindow(display_, native.xid);
   handles_.erase(native.xid);
   windows_.erase(it);
@@ -274,6 +274,8 @@ ui::WaitStatus X11Platform::Impl::wait_input(std::optional<ui::Millis> deadline,
     while (queue_.empty() && XPending(display_) > 0) {
       XEvent event;
       XNextEvent(display_, &event);
+      // The input method takes what it needs: a dead key waits there for the next key.
+      if (XFilterEvent(&event, None)) continue;
       translate(event);
     }
     if (!queue_.empty()) {
@@ -310,6 +312,11 @@ void X11Platform::Impl::report_error(const ui::Error& error) {
 }
 
 void X11Platform::Impl::translate(XEvent& event) {
+  if (event.type == MappingNotify) {
+    // The user changed the keyboard layout: the keysyms Xlib holds are stale.
+    XRefreshKeyboardMapping(&event.xmapping);
+    return;
+  }
   if (const auto error = error_windows_.find(event.xany.window); error != error_windows_.end()) {
     if (!error->second->handle(event)) error_windows_.erase(error);
     return;
@@ -357,21 +364,24 @@ void X11Platform::Impl::translate(XEvent& event) {
     case KeyPress: translate_key_press(handle, event.xkey); break;
     case KeyRelease: {
       held_keys_.erase(event.xkey.keycode);
-      const auto key = virtual_key_for_keysym(XLookupKeysym(&event.xkey, 0));
-      if (key) {
-        queue({.kind = InputKind::KeyUp,
-               .window = handle,
-               .key_code = *key,
-               .shift = shift_state(event.xkey.state)});
+      const TranslatedKey key = translate_key(input_method_->lookup_release(event.xkey));
+      if (key.key_code) {
+        queue({.kind = InputKind::KeyUp, .window = handle, .key_code = *key.key_code,
+               .shift = key.shift});
       }
       break;
     }
     case FocusIn:
+      input_method_->focus_in(native.xid);
       if (!is_activation_change(event.xfocus) || focused_ == handle) break;
       focused_ = handle;
       queue({.kind = InputKind::Activated, .window = handle});
       break;
     case FocusOut:
+      input_method_->focus_out(native.xid);
+      // Whatever took the keyboard (another window, or a grab for the window manager's task
+      // switcher), a press in progress ends with it.
+      queue({.kind = InputKind::CaptureLost, .window = handle});
       if (!is_activation_change(event.xfocus) || focused_ != handle) break;
       focused_.reset();
       held_keys_.clear();
@@ -379,6 +389,11 @@ void X11Platform::Impl::translate(XEvent& event) {
              .window = handle,
              .to_our_window = focus_moved_to_our_window()});
       break;
+    case LeaveNotify:
+      // Another program grabbed the pointer while the button was held here.
+      if (event.xcrossing.mode == NotifyGrab) queue({.kind = InputKind::CaptureLost, .window = handle});
+      break;
+    case UnmapNotify: queue({.kind = InputKind::CaptureLost, .window = handle}); break;
     case ClientMessage:
       if (event.xclient.message_type == atoms_.wm_protocols &&
           static_cast<Atom>(event.xclient.data.l[0]) == atoms_.wm_delete_window) {
@@ -391,21 +406,18 @@ void X11Platform::Impl::translate(XEvent& event) {
 
 void X11Platform::Impl::translate_key_press(ui::WindowHandle handle, XKeyEvent& event) {
   last_user_time_ = event.time;
-  const bool repeat = !held_keys_.insert(event.keycode).second;
-  const std::int16_t shift = shift_state(event.state);
-  char text[8] = {};
-  KeySym shifted = NoSymbol;
-  const int length = XLookupString(&event, text, sizeof text, &shifted, nullptr);
-  if (const auto key = virtual_key_for_keysym(XLookupKeysym(&event, 0))) {
+  // The input method's composed character comes with no key of its own, so it repeats nothing.
+  const bool repeat = event.keycode != 0 && !held_keys_.insert(event.keycode).second;
+  const TranslatedKey key = translate_key(input_method_->lookup(event));
+  if (key.key_code) {
     queue({.kind = InputKind::KeyDown,
            .window = handle,
-           .key_code = *key,
-           .shift = shift,
+           .key_code = *key.key_code,
+           .shift = key.shift,
            .repeat = repeat});
   }
-  const int first_byte = length > 0 ? static_cast<unsigned char>(text[0]) : 0;
-  if (const auto character = character_for_key(shifted, first_byte, event.state & Mod1Mask)) {
-    queue({.kind = InputKind::Character, .window = handle, .character = *character});
+  if (key.character) {
+    queue({.kind = InputKind::Character, .window = handle, .character = *key.character});
   }
 }
 
