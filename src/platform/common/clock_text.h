@@ -1,6 +1,7 @@
 // The time of day in the user's long time format and the date in the short date format, from
-// the C library's locale. The plain C locale has no regional settings; it gets the formats the
-// windows were made for (3:07:42 PM, 8/8/2013).
+// the C library's locale: its time format (%X, without a time zone) and its date format (%x), as
+// they stand. The plain C locale has no regional settings; it gets the formats the windows were
+// made for (3:07:42 PM, 8/8/2013).
 #pragma once
 
 #include <ctime>

@@ -3,14 +3,16 @@
 #include "platform/common/clock_text.h"
 
 #include <gtest/gtest.h>
+#include <locale.h>
 
 #include <clocale>
-#include <locale.h>
 
 namespace tessivar::platform {
 namespace {
 
-std::tm afternoon() { return local_date_time(2013, 8, 8, 15, 7, 42); }
+std::tm afternoon() {
+  return local_date_time(2013, 8, 8, 15, 7, 42);
+}
 
 // Runs `check` with the thread's locale set to `name`; skips when the machine lacks it.
 template <typename Check>
@@ -31,18 +33,31 @@ TEST(ClockText, PlainCLocaleGetsTheFormatsTheWindowsWereMadeFor) {
   });
 }
 
-TEST(ClockText, UnitedStatesEnglishUsesTwelveHoursWithItsDesignators) {
-  in_locale("en_US.UTF-8", [] {
-    EXPECT_EQ(long_time_text(afternoon()), "03:07:42 PM");
-    EXPECT_EQ(short_date_text(afternoon()), "08/08/2013");
-  });
-}
+// Each locale's own formats, as they stand: twelve hours only where the locale's time format
+// has them, and never a time zone.
+struct LocaleCase {
+  const char* locale;
+  const char* time;
+  const char* date;
+};
 
-TEST(ClockText, GermanUsesTwentyFourHoursAndDayFirst) {
-  in_locale("de_DE.UTF-8", [] {
-    EXPECT_EQ(long_time_text(afternoon()), "15:07:42");
-    EXPECT_EQ(short_date_text(afternoon()), "08.08.2013");
-  });
+TEST(ClockText, EachLocaleUsesItsOwnTimeAndDateFormats) {
+  const LocaleCase cases[] = {
+      {"en_US.UTF-8", "03:07:42 PM", "08/08/2013"},
+      {"en_GB.UTF-8", "15:07:42", "08/08/13"},
+      {"de_DE.UTF-8", "15:07:42", "08.08.2013"},
+      {"ja_JP.UTF-8", "15\u664207\u520642\u79d2", "2013\u5e7408\u670808\u65e5"},
+      // Its time format names the time zone, which the clock leaves out.
+      {"ar_EG.UTF-8", "03:07:42 \u0645", nullptr},
+  };
+  for (const LocaleCase& c : cases) {
+    in_locale(c.locale, [&] {
+      EXPECT_EQ(long_time_text(afternoon()), c.time) << c.locale;
+      if (c.date) {
+        EXPECT_EQ(short_date_text(afternoon()), c.date) << c.locale;
+      }
+    });
+  }
 }
 
 }  // namespace
