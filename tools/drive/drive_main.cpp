@@ -2,6 +2,7 @@
 // line, from the file named as its argument or from standard input, writing what happens to
 // standard output, one line each. See the README for the commands.
 #include <charconv>
+#include <clocale>
 #include <ctime>
 #include <fstream>
 #include <iomanip>
@@ -137,6 +138,16 @@ class Driver {
     std::istringstream in(text);
     in >> std::get_time(&t, "%Y-%m-%dT%H:%M:%S");
     if (in.fail() || in.peek() != EOF) throw BadCommand("time wants YYYY-MM-DDTHH:MM:SS");
+    // The parse takes each field within its own range only (30 February passes); a real date
+    // and time comes back from the calendar unchanged.
+    std::tm normalised = t;
+    const std::time_t seconds = timegm(&normalised);
+    std::tm back{};
+    gmtime_r(&seconds, &back);
+    if (back.tm_year != t.tm_year || back.tm_mon != t.tm_mon || back.tm_mday != t.tm_mday ||
+        back.tm_hour != t.tm_hour || back.tm_min != t.tm_min || back.tm_sec != t.tm_sec) {
+      throw BadCommand("no such date and time: " + text);
+    }
     return t;
   }
 
@@ -146,16 +157,18 @@ class Driver {
     return form->window();
   }
 
+  // The answer is printed whole or not at all, so that a bad request's message stands on a
+  // line of its own.
   void get(const std::string& window, const std::string& control, const std::string& property) {
-    std::cout << window << "." << control << "." << property << " = ";
+    const std::string asked = window + "." + control + "." + property;
     const ui::Form* form = app_.loaded_form(window);
     if (form == nullptr) {
-      std::cout << "(not loaded)\n";
+      std::cout << asked << " = (not loaded)\n";
       return;
     }
     const auto text = ui::property_text(*form, control, property);
     if (!text) throw BadCommand(window + " has no " + control + "." + property);
-    std::cout << *text << "\n";
+    std::cout << asked << " = " << *text << "\n";
   }
 
   void settle() {
@@ -203,6 +216,8 @@ int run_script(std::istream& script) {
 }  // namespace tessivar::drive
 
 int main(int argc, char** argv) {
+  // The clock texts follow the regional settings of the environment, as in the program itself.
+  std::setlocale(LC_ALL, "");
   if (argc > 2) {
     std::cerr << "usage: tessivar-drive [SCRIPT]\n";
     return 2;
