@@ -30,7 +30,7 @@ click_in_window "$start" 476 327
 wait_for 3 log_has_lines 2 || fail "Wine was not started"
 # The two starts run side by side, so their lines may come in either order.
 expected='[start][C:\WINDOWS\system32\calc.exe]
-[start][rundll32.exe][shell32.dll,Control_RunDLL][intl.cpl]'
+[start][C:\windows\system32\rundll32.exe][shell32.dll,Control_RunDLL][intl.cpl]'
 [[ "$(sort "$session_dir/wine.log")" == "$(sort <<<"$expected")" ]] ||
   fail "Wine got: $(cat "$session_dir/wine.log")"
 
@@ -48,4 +48,18 @@ grep -q 'Cannot start "C:\\WINDOWS\\system32\\calc.exe ": the program was not fo
 kill -0 "$app_pid" || fail "the program ended after a failed start"
 xdotool windowactivate --sync "$(windows_named Tessivar)" key Return 2>/dev/null || true
 wait_for 3 has_no_window_named Tessivar || fail "Enter did not close the message window"
+
+# Three quick clicks on the failing tile: one message window, then, once it is closed, one more
+# for the two failures that came while it was up; never a pile of windows.
+for _ in 1 2 3; do click_in_window "$start" 216 248; done
+failures_logged() { (($(grep -c 'Cannot start' "$session_dir/program.out") >= 4)); }
+wait_for 5 failures_logged || fail "the three failures were not all reported"
+sleep 0.3
+(($(windows_named Tessivar | wc -l) == 1)) || fail "$(windows_named Tessivar | wc -l) message windows are up"
+xdotool windowactivate --sync "$(windows_named Tessivar)" key Return 2>/dev/null || true
+wait_for 3 has_window_named Tessivar || fail "the failures that waited were not shown"
+(($(windows_named Tessivar | wc -l) == 1)) || fail "more than one message window after the first closed"
+xdotool windowactivate --sync "$(windows_named Tessivar)" key Return 2>/dev/null || true
+wait_for 3 has_no_window_named Tessivar || fail "a message window is left after both were closed"
+kill -0 "$app_pid" || fail "the program ended while its message windows were up"
 echo "PASS"

@@ -7,7 +7,8 @@
 
 namespace tessivar::win32 {
 
-// Shows a box titled `title` with `message` and an OK button, and returns at once.
+// Shows a box titled `title` with `message` and an OK button, and returns at once. While a box is
+// up, later messages wait and come in one box after it (platform/common/error_messages.h).
 void show_error_box(const std::string& title, const std::string& message);
 
 }  // namespace tessivar::win32

@@ -11,6 +11,7 @@
 #include <set>
 
 #include "platform/common/clock_text.h"
+#include "platform/common/error_messages.h"
 #include "platform/fonts/font_engine.h"
 #include "platform/x11/monitor_placement.h"
 #include "platform/x11/wine_launcher.h"
@@ -97,6 +98,7 @@ class X11Platform::Impl {
   void translate_key_press(ui::WindowHandle handle, XKeyEvent& event);
   bool focus_moved_to_our_window();
   void report_ended_children();
+  void show_next_error();
   void queue(Input input) { queue_.push_back(input); }
 
   Display* display_;
@@ -110,7 +112,8 @@ class X11Platform::Impl {
   WineLauncher launcher_;
   std::map<ui::WindowHandle, NativeWindow> windows_;
   std::map<Window, ui::WindowHandle> handles_;
-  std::map<Window, std::unique_ptr<ErrorWindow>> error_windows_;
+  platform::ErrorMessages error_messages_;
+  std::unique_ptr<ErrorWindow> error_window_;  // at most one up at a time
   std::deque<Input> queue_;
   std::set<unsigned> held_keys_;
   std::optional<ui::WindowHandle> focused_;
@@ -145,7 +148,7 @@ X11Platform::Impl::Impl() {
 }
 
 X11Platform::Impl::~Impl() {
-  error_windows_.clear();
+  error_window_.reset();
   while (!windows_.empty()) destroy_window(windows_.begin()->first);
   input_method_.reset();
   XCloseDisplay(display_);
@@ -300,14 +303,20 @@ void X11Platform::Impl::report_ended_children() {
 
 void X11Platform::Impl::report_error(const ui::Error& error) {
   std::fprintf(stderr, "tessivar: %s\n", error.what());
+  if (error_messages_.add(error.what())) show_next_error();
+}
+
+void X11Platform::Impl::show_next_error() {
+  error_window_.reset();
+  const std::optional<std::string> text = error_messages_.next_text();
+  if (!text) return;
   try {
-    auto window = std::make_unique<ErrorWindow>(display_, atoms_, fonts_, error.what(),
-                                                shared_memory_);
-    const Window xid = window->window();
-    error_windows_[xid] = std::move(window);
+    error_window_ = std::make_unique<ErrorWindow>(display_, atoms_, fonts_, *text, shared_memory_);
   } catch (const std::exception& failure) {
-    // The message is on standard error already; the application goes on without the window.
+    // The messages are on standard error already; the application goes on without the window,
+    // and the next failure tries again.
     std::fprintf(stderr, "tessivar: cannot show the message window: %s\n", failure.what());
+    error_messages_ = {};
   }
 }
 
@@ -317,8 +326,9 @@ void X11Platform::Impl::translate(XEvent& event) {
     XRefreshKeyboardMapping(&event.xmapping);
     return;
   }
-  if (const auto error = error_windows_.find(event.xany.window); error != error_windows_.end()) {
-    if (!error->second->handle(event)) error_windows_.erase(error);
+  if (error_window_ && event.xany.window == error_window_->window()) {
+    // Closing the message window shows what failed while it was up.
+    if (!error_window_->handle(event)) show_next_error();
     return;
   }
   const auto found = handles_.find(event.xany.window);
