@@ -1,5 +1,5 @@
 // What CreateProcess is handed for the tiles' command lines: exactly the program the line names,
-// quoted, with the rest of the line untouched.
+// quoted, with the rest of the line untouched; a program named without a folder is the system's.
 #include "platform/win32/launch_command.h"
 
 #include <gtest/gtest.h>
@@ -13,11 +13,13 @@ struct Case {
   const char* command_line;
 };
 
+constexpr const char* kSystemFolder = "C:\\WINDOWS\\system32";
+
 class ProcessCommandTest : public testing::TestWithParam<Case> {};
 
 TEST_P(ProcessCommandTest, StartsExactlyTheNamedProgram) {
   const Case& c = GetParam();
-  const ProcessCommand command = process_command_for(c.line);
+  const ProcessCommand command = process_command_for(c.line, kSystemFolder);
   EXPECT_TRUE(command.names_program);
   EXPECT_EQ(command.application_name, c.application_name);
   EXPECT_EQ(command.command_line, c.command_line);
@@ -45,9 +47,12 @@ INSTANTIATE_TEST_SUITE_P(
         // Arguments follow as written, the applet part included.
         Case{"C:\\Windows\\System32\\control.exe access.cpl", "C:\\Windows\\System32\\control.exe",
              "\"C:\\Windows\\System32\\control.exe\" access.cpl"},
-        // A bare name is left for Windows to find in its usual places.
-        Case{"rundll32.exe shell32.dll,Control_RunDLL timedate.cpl,,0", "",
-             "\"rundll32.exe\" shell32.dll,Control_RunDLL timedate.cpl,,0"},
+        // A bare name is the system folder's program, never one beside the launcher or in the
+        // current folder; the line goes as written.
+        Case{"rundll32.exe shell32.dll,Control_RunDLL timedate.cpl,,0",
+             "C:\\WINDOWS\\system32\\rundll32.exe",
+             "rundll32.exe shell32.dll,Control_RunDLL timedate.cpl,,0"},
+        Case{"\"rundll32.exe\" x", "C:\\WINDOWS\\system32\\rundll32.exe", "\"rundll32.exe\" x"},
         // A path without ".exe" ends at its first space; Windows adds the extension.
         Case{"C:\\tools\\run now", "", "\"C:\\tools\\run\" now"},
         // A line that quotes its program keeps its own quotes' meaning.
@@ -57,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ProcessCommand, BlankLinesNameNoProgram) {
   for (const char* line : {"", "   ", "\t", "\"\""}) {
-    EXPECT_FALSE(process_command_for(line).names_program) << "line: [" << line << "]";
+    EXPECT_FALSE(process_command_for(line, kSystemFolder).names_program)
+        << "line: [" << line << "]";
   }
 }
 

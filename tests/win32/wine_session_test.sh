@@ -10,44 +10,12 @@
 #   wine_session_test.sh TESSIVAR_EXE
 set -uo pipefail
 exe=$(realpath "$1")
-source "$(dirname "$0")/../e2e/x_session.sh"
+source "$(dirname "$0")/wine_prefix.sh"
 
-for tool in wine wineserver x86_64-w64-mingw32-gcc-win32; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-[[ -f $exe ]] || fail "$exe does not exist (tools/build-windows.sh makes it)"
+start_wine_session "$exe"
 
-export WINEPREFIX="$session_dir/prefix"
-export WINEDEBUG=-all
-# No prompts to install Mono or Gecko, which the program never needs.
-export WINEDLLOVERRIDES="mscoree,mshtml="
-
-# Wine's processes all belong to this prefix's server, which ends them together.
-stop_wine() {
-  wineserver -k 2>/dev/null || true
-  wineserver -w 2>/dev/null || true
-}
-trap 'stop_wine; stop_session' EXIT
-
-start_x_session
-timeout 120 wine wineboot --init >"$session_dir/wineboot.log" 2>&1 ||
-  fail "the Wine prefix could not be made: $(tail -3 "$session_dir/wineboot.log")"
-drive_c="$WINEPREFIX/drive_c"
-
-# The planted program: were the unquoted path split at its first space, Windows would run it
-# and it would leave its marker.
-marker="$drive_c/planted-program-ran.txt"
-cat >"$session_dir/planted.c" <<'PLANTED'
-#include <stdio.h>
-int main(void) {
-  FILE* f = fopen("C:\\planted-program-ran.txt", "w");
-  if (f) fclose(f);
-  return 0;
-}
-PLANTED
-x86_64-w64-mingw32-gcc-win32 -o "$drive_c/Program Files/Outlook.exe" "$session_dir/planted.c" ||
-  fail "the planted program could not be built"
-cp "$drive_c/Program Files/Outlook.exe" "$drive_c/Program.exe"
+# The planted programs: were the unquoted path split at its first space, Windows would run one.
+plant_program "$drive_c/Program Files/Outlook.exe" "$drive_c/Program.exe"
 
 program_windows() { xdotool search --onlyvisible --class 'tessivar' 2>/dev/null; }
 has_program_window() { [[ -n $(program_windows) ]]; }
@@ -101,11 +69,11 @@ wait_for 10 has_window_named Tessivar || fail "the Calc tile showed no error box
 has_window_named 'Tessivar 1.0 (BETA)' || fail "the start screen went away after a failed start"
 close_error_box
 
-box_or_marker() { has_window_named Tessivar || [[ -e $marker ]]; }
+box_or_marker() { has_window_named Tessivar || [[ -e $planted_marker ]]; }
 click_tile 10440 1800
 wait_for 10 box_or_marker
 sleep 1  # a planted program started alongside the box would have written its marker by now
-[[ ! -e $marker ]] || fail "the planted program ran in place of the real one"
+no_planted_program_ran
 has_window_named Tessivar || fail "the Outlook Express tile showed no error box"
 has_window_named 'Tessivar 1.0 (BETA)' || fail "the start screen went away after a failed start"
 close_error_box

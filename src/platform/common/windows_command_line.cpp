@@ -97,4 +97,13 @@ WindowsCommand split_windows_command_line(std::string_view line) {
   return command;
 }
 
+std::string program_in_system_folder(std::string_view program, std::string_view system_folder) {
+  if (program.find_first_of("\\/:") != std::string_view::npos) return std::string(program);
+  std::string path(system_folder);
+  if (!path.empty() && path.back() != '\\') path += '\\';
+  path += program;
+  if (program.find('.') == std::string_view::npos) path += ".exe";
+  return path;
+}
+
 }  // namespace tessivar::platform

@@ -22,4 +22,11 @@ struct WindowsCommand {
 // An empty or blank line gives an empty program.
 WindowsCommand split_windows_command_line(std::string_view line);
 
+// Where a program named without a folder ("rundll32.exe") is started from: the system folder,
+// and only there. Windows's own search would look in the launcher's folder and the current
+// folder first, so a program of that name planted beside the launcher (a Downloads folder) would
+// run in the system's place. A name without an extension gets ".exe", as the search would add.
+// A program named with a folder (or a drive) is returned as it stands.
+std::string program_in_system_folder(std::string_view program, std::string_view system_folder);
+
 }  // namespace tessivar::platform

@@ -24,7 +24,7 @@ bool ends_in_exe(std::string_view program) {
 
 }  // namespace
 
-ProcessCommand process_command_for(std::string_view line) {
+ProcessCommand process_command_for(std::string_view line, std::string_view system_folder) {
   const std::size_t start = line.find_first_not_of(" \t");
   if (start == std::string_view::npos) return {};
   const std::string_view trimmed = line.substr(start);
@@ -39,7 +39,12 @@ ProcessCommand process_command_for(std::string_view line) {
 
   ProcessCommand command;
   command.names_program = true;
-  if (has_directory(program) && ends_in_exe(program)) command.application_name = program;
+  if (!has_directory(program)) {
+    command.application_name = platform::program_in_system_folder(program, system_folder);
+    command.command_line = std::string(line);
+    return command;
+  }
+  if (ends_in_exe(program)) command.application_name = program;
   command.command_line = "\"" + program + "\"" + std::string(rest);
   return command;
 }

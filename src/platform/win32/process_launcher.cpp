@@ -22,8 +22,25 @@ std::string system_message(std::uint32_t error_code) {
   return to_utf8(message);
 }
 
+namespace {
+
+// The folder Windows keeps its own programs in ("C:\WINDOWS\system32").
+std::string system_folder(const std::string& command_line) {
+  wchar_t buffer[MAX_PATH + 1];
+  const UINT length = GetSystemDirectoryW(buffer, MAX_PATH + 1);
+  if (length == 0 || length > MAX_PATH) {
+    throw ui::LaunchError("Cannot start \"" + command_line +
+                          "\": the Windows system folder cannot be found (" +
+                          system_message(GetLastError()) + ").");
+  }
+  return to_utf8(std::wstring(buffer, length));
+}
+
+}  // namespace
+
 std::int64_t launch_process(const ui::LaunchRequest& request) {
-  const ProcessCommand command = process_command_for(request.command_line);
+  const ProcessCommand command =
+      process_command_for(request.command_line, system_folder(request.command_line));
   if (!command.names_program) {
     throw ui::LaunchError("Cannot start \"" + request.command_line + "\": it names no program.");
   }

@@ -20,6 +20,9 @@ namespace tessivar::x11 {
 
 namespace {
 
+// Where every Wine prefix keeps the Windows programs (Wine makes it so and never moves it).
+constexpr std::string_view kWineSystemFolder = "C:\\windows\\system32";
+
 int wake_pipe[2] = {-1, -1};
 
 void on_child_ended(int) {
@@ -103,10 +106,12 @@ std::int64_t WineLauncher::launch(const ui::LaunchRequest& request) {
 
   // Wine's start takes the first word after its options as the program, spaces and all; it
   // reads no window title there as the Windows command does, and an empty title word would be
-  // taken as a program of that name. So the path goes first, as one word.
+  // taken as a program of that name. So the path goes first, as one word. A bare name is the
+  // system folder's program: Wine's own search, like Windows's, would look in the current
+  // folder first, where a planted program of that name would run in the system's place.
   std::vector<std::string> words{"wine", "start"};
   if (request.window_style == ui::WindowStyle::Minimised) words.emplace_back("/min");
-  words.push_back(command.program);
+  words.push_back(platform::program_in_system_folder(command.program, kWineSystemFolder));
   words.insert(words.end(), command.arguments.begin(), command.arguments.end());
   std::vector<char*> argv;
   for (std::string& word : words) argv.push_back(word.data());

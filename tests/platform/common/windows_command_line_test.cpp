@@ -47,5 +47,27 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"tool a\\\\\"b c\"", {"tool", {"a\\b c"}}},
         SplitCase{"   ", {"", {}}}));
 
+TEST(ProgramInSystemFolder, ABareNameIsTheSystemsOwnAndAPathStandsAsItIs) {
+  const struct {
+    const char* program;
+    const char* expected;
+  } cases[] = {
+      {"rundll32.exe", R"(C:\WINDOWS\system32\rundll32.exe)"},
+      {"RunDll32.EXE", R"(C:\WINDOWS\system32\RunDll32.EXE)"},
+      {"notepad", R"(C:\WINDOWS\system32\notepad.exe)"},  // the search would add ".exe"
+      {R"(C:\WINDOWS\system32\calc.exe)", R"(C:\WINDOWS\system32\calc.exe)"},
+      {R"(.\rundll32.exe)", R"(.\rundll32.exe)"},  // a folder the line chose itself
+      {"tools/run.exe", "tools/run.exe"},
+      {"D:run.exe", "D:run.exe"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(program_in_system_folder(c.program, R"(C:\WINDOWS\system32)"), c.expected)
+        << c.program;
+  }
+  // A system folder given with its closing backslash gets no second one.
+  EXPECT_EQ(program_in_system_folder("rundll32.exe", R"(C:\windows\system32\)"),
+            R"(C:\windows\system32\rundll32.exe)");
+}
+
 }  // namespace
 }  // namespace tessivar::platform

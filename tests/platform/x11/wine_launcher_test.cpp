@@ -96,7 +96,8 @@ class WineArguments : public WineLauncherTest,
 
 // Wine's start command takes its first word after the options as the program even when it holds
 // spaces; an empty first word, as a window title would be on Windows, is taken as a program of
-// that name and fails. So the path goes first, on its own, with no title before it.
+// that name and fails. So the path goes first, on its own, with no title before it. A program
+// named without a folder is the prefix's own, from its system folder.
 TEST_P(WineArguments, WineStartIsGivenTheProgramPathAsOneWordAndThenItsArguments) {
   const std::string log = install_wine_recording_arguments();
   WineLauncher launcher;
@@ -118,7 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
                           R"([start][/min][C:\Program Files\Internet Explorer\IEXPLORE.EXE])"},
         WineArgumentsCase{"rundll32.exe shell32.dll,Control_RunDLL timedate.cpl",
                           ui::WindowStyle::Minimised,
-                          "[start][/min][rundll32.exe][shell32.dll,Control_RunDLL][timedate.cpl]"}));
+                          R"([start][/min][C:\windows\system32\rundll32.exe])"
+                          R"([shell32.dll,Control_RunDLL][timedate.cpl])"}));
 
 }  // namespace
 }  // namespace tessivar::x11
