@@ -81,7 +81,7 @@ void Form::create_controls() {
     switch (kind_of(cs)) {
       case ControlKind::Label:
         control = std::make_unique<Label>(*this, cs, container,
-                                          platform.open_font(std::get<LabelSpec>(cs.kind).font));
+                                          platform.open_font(std::get<LabelSpec>(cs.kind).font, 96));
         break;
       case ControlKind::Image: {
         const ImageSpec& is = std::get<ImageSpec>(cs.kind);
@@ -100,7 +100,7 @@ void Form::create_controls() {
       }
       case ControlKind::Frame:
         control = std::make_unique<Frame>(*this, cs, container,
-                                          platform.open_font(std::get<FrameSpec>(cs.kind).font));
+                                          platform.open_font(std::get<FrameSpec>(cs.kind).font, 96));
         break;
       case ControlKind::HScrollBar:
       case ControlKind::VScrollBar:

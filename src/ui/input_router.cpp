@@ -59,6 +59,7 @@ void InputRouter::deliver(const Input& input) {
     case InputKind::Deactivated:
     case InputKind::CaptureLost: cancel_press(); break;
     case InputKind::Exposed: form->invalidate(input.area); break;
+    case InputKind::DensityChanged: break;
   }
 }
 

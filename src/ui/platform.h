@@ -33,7 +33,7 @@ struct WindowDescription {
   bool close_button = true;
   bool taskbar_button = true;
   std::span<const std::uint8_t> icon_ico;  // empty: no icon anywhere
-  Size client_size;                        // pixels
+  Size client_size;                        // pixels, at the density screen_dpi() gave
   bool centred = true;
 };
 
@@ -48,6 +48,8 @@ enum class InputKind {
   Activated,       // the window became the system's active window
   Deactivated,     // the window lost activation; `to_our_window` tells where it went
   CaptureLost,     // the window lost the mouse to the system or another program mid-press
+  DensityChanged,  // the window is now at `dpi` (moved to a monitor of another density); the
+                   // backend has moved it where the system suggests
   Exposed,         // `area` of the window must be presented again
 };
 
@@ -66,6 +68,7 @@ struct Input {
   char32_t character = 0;
   bool to_our_window = false;
   Rect area;
+  int dpi = 0;
 };
 
 enum class WaitStatus {
@@ -84,6 +87,14 @@ class Platform {
   virtual void destroy_window(WindowHandle window) = 0;
   virtual void show_window(WindowHandle window) = 0;
 
+  // The density, in dots per inch, of the monitor a window opened now would stand on: 96 where
+  // the system gives none. A window's scale is 1440 / dpi twips to the pixel; the engine does
+  // every conversion, the backend only says the density.
+  virtual int screen_dpi() const = 0;
+  // Makes a shown window's client area `size` pixels, its top-left corner staying where it is
+  // (the engine's answer to DensityChanged). The pixel memory is then of the new size.
+  virtual void set_client_size(WindowHandle window, Size size) = 0;
+
   // The window's pixel memory, client size, owned by the backend until destroy_window.
   virtual PixelView window_pixels(WindowHandle window) = 0;
   virtual void present(WindowHandle window, std::span<const Rect> areas) = 0;
@@ -97,8 +108,9 @@ class Platform {
   virtual std::string local_time_text() = 0;
   virtual std::string local_date_text() = 0;
 
-  // The platform's nearest font to `spec`; never null.
-  virtual std::unique_ptr<Font> open_font(const FontSpec& spec) = 0;
+  // The platform's nearest font to `spec`, rasterised at `dpi` (points x dpi / 72 pixels to the
+  // em); never null.
+  virtual std::unique_ptr<Font> open_font(const FontSpec& spec, int dpi) = 0;
   // The user's colour for a system colour index (5 window background, 15 button face, ...).
   virtual Pixel system_colour(int index) const = 0;
 

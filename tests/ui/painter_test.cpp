@@ -67,7 +67,7 @@ const ApplicationSpec kApp{.title = "Paint", .forms = kForms, .startup_form = "f
 class PainterTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    h.platform.use_fonts([](const FontSpec&) { return std::make_unique<BlockFont>(); });
+    h.platform.use_fonts([](const FontSpec&, int) { return std::make_unique<BlockFont>(); });
     h.start();
   }
   Pixel at(int x, int y) { return h.platform.surface(h.window("frmP")).at(x, y); }

@@ -36,9 +36,9 @@ std::unique_ptr<ui::Font> open_at(const std::shared_ptr<FontContext>& context,
 
 }  // namespace
 
-int pixels_per_em(double points) {
+int pixels_per_em(double points, int dpi) {
   if (!std::isfinite(points) || points <= 0) points = kDefaultPoints;
-  const double pixels = std::round(points * 96.0 / 72.0);
+  const double pixels = std::round(points * dpi / 72.0);
   return static_cast<int>(std::clamp(pixels, 1.0, static_cast<double>(kLargestPixelsPerEm)));
 }
 
@@ -49,8 +49,8 @@ std::optional<FaceChoice> FontEngine::choose(const ui::FontSpec& spec) const {
   return context_->choice_for(spec);
 }
 
-std::unique_ptr<ui::Font> FontEngine::open(const ui::FontSpec& spec) {
-  const int pixels = pixels_per_em(spec.points);
+std::unique_ptr<ui::Font> FontEngine::open(const ui::FontSpec& spec, int dpi) {
+  const int pixels = pixels_per_em(spec.points, dpi);
   const std::optional<FaceChoice>& choice = context_->choice_for(spec);
   if (choice) {
     if (auto font = open_at(context_, choice->request, choice->location, pixels, spec)) {

@@ -23,9 +23,9 @@ class FontEngine {
   FontEngine(const FontEngine&) = delete;
   FontEngine& operator=(const FontEngine&) = delete;
 
-  // The nearest font to `spec`; never null. Raises ui::PlatformError only when the machine has
-  // no usable font at all.
-  std::unique_ptr<ui::Font> open(const ui::FontSpec& spec);
+  // The nearest font to `spec` at `dpi` dots per inch; never null. Raises ui::PlatformError
+  // only when the machine has no usable font at all.
+  std::unique_ptr<ui::Font> open(const ui::FontSpec& spec, int dpi = 96);
 
   // Which installed face open() starts from for `spec`, and which styles it fakes; empty when
   // fontconfig knows no font.
@@ -35,9 +35,9 @@ class FontEngine {
   std::shared_ptr<FontContext> context_;
 };
 
-// The em size in whole pixels at 96 dots per inch, as Windows rounds a font's height. A size that
-// is not a positive number gets the default 8.25 points; a huge one is held to a size that can
-// still be rasterised.
-int pixels_per_em(double points);
+// The em size in whole pixels at `dpi` dots per inch, as Windows rounds a font's height. A size
+// that is not a positive number gets the default 8.25 points; a huge one is held to a size that
+// can still be rasterised.
+int pixels_per_em(double points, int dpi = 96);
 
 }  // namespace tessivar::fonts

@@ -111,9 +111,20 @@ std::string HeadlessPlatform::local_date_text() {
   return platform::short_date_text(local_time_now());
 }
 
-std::unique_ptr<ui::Font> HeadlessPlatform::open_font(const ui::FontSpec& spec) {
-  if (font_factory_) return font_factory_(spec);
-  return fonts_.open(spec);
+std::unique_ptr<ui::Font> HeadlessPlatform::open_font(const ui::FontSpec& spec, int dpi) {
+  if (font_factory_) return font_factory_(spec, dpi);
+  return fonts_.open(spec, dpi);
+}
+
+void HeadlessPlatform::set_client_size(ui::WindowHandle window, ui::Size size) {
+  const auto it = windows_.find(window);
+  if (it == windows_.end()) return;
+  it->second.description.client_size = size;
+  it->second.surface = ui::Bitmap(size.width, size.height, ui::make_pixel(0, 0, 0));
+}
+
+void HeadlessPlatform::change_density(ui::WindowHandle window, int dpi) {
+  queue({.kind = ui::InputKind::DensityChanged, .window = window, .dpi = dpi});
 }
 
 ui::Pixel HeadlessPlatform::system_colour(int index) const { return ui::default_system_colour(index); }

@@ -47,7 +47,9 @@ class HeadlessPlatform final : public ui::Platform {
   ui::Millis now() const override { return now_; }
   std::string local_time_text() override;
   std::string local_date_text() override;
-  std::unique_ptr<ui::Font> open_font(const ui::FontSpec& spec) override;
+  int screen_dpi() const override { return screen_dpi_; }
+  void set_client_size(ui::WindowHandle window, ui::Size size) override;
+  std::unique_ptr<ui::Font> open_font(const ui::FontSpec& spec, int dpi) override;
   ui::Pixel system_colour(int index) const override;
   std::int64_t launch(const ui::LaunchRequest& request) override;
   void report_error(const ui::Error& error) override;
@@ -83,6 +85,11 @@ class HeadlessPlatform final : public ui::Platform {
   void switch_away();
   void switch_back();
 
+  // The screen's density for the windows opened from now on (96 unless told).
+  void set_screen_dpi(int dpi) { screen_dpi_ = dpi; }
+  // The user moving a window to a monitor of another density.
+  void change_density(ui::WindowHandle window, int dpi);
+
   // Launching.
   void set_launches_fail(bool fail) { launches_fail_ = fail; }
   const std::vector<ui::LaunchRequest>& launches() const { return launches_; }
@@ -92,7 +99,7 @@ class HeadlessPlatform final : public ui::Platform {
 
   // Fonts from elsewhere than the machine's font engine, for tests that must not depend on the
   // installed fonts.
-  void use_fonts(std::function<std::unique_ptr<ui::Font>(const ui::FontSpec&)> factory) {
+  void use_fonts(std::function<std::unique_ptr<ui::Font>(const ui::FontSpec&, int dpi)> factory) {
     font_factory_ = std::move(factory);
   }
 
@@ -127,7 +134,8 @@ class HeadlessPlatform final : public ui::Platform {
   std::vector<RecordedError> errors_;
   std::function<void(const ui::LaunchRequest&)> launch_listener_;
   std::function<void(const ui::Error&)> error_listener_;
-  std::function<std::unique_ptr<ui::Font>(const ui::FontSpec&)> font_factory_;
+  std::function<std::unique_ptr<ui::Font>(const ui::FontSpec&, int dpi)> font_factory_;
+  int screen_dpi_ = 96;
 };
 
 }  // namespace tessivar::headless

@@ -345,7 +345,11 @@ std::string Win32Platform::local_time_text() {
 std::string Win32Platform::local_date_text() {
   return local_short_date_text();
 }
-std::unique_ptr<ui::Font> Win32Platform::open_font(const ui::FontSpec& spec) {
+int Win32Platform::screen_dpi() const {
+  return 96;  // the density work replaces this with the monitor's
+}
+void Win32Platform::set_client_size(ui::WindowHandle, ui::Size) {}
+std::unique_ptr<ui::Font> Win32Platform::open_font(const ui::FontSpec& spec, int) {
   return std::make_unique<GdiFont>(spec);
 }
 ui::Pixel Win32Platform::system_colour(int index) const {

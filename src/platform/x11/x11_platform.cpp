@@ -89,7 +89,9 @@ class X11Platform::Impl {
     clock_gettime(CLOCK_MONOTONIC, &t);
     return static_cast<ui::Millis>(t.tv_sec) * 1000 + t.tv_nsec / 1'000'000;
   }
-  std::unique_ptr<ui::Font> open_font(const ui::FontSpec& spec) { return fonts_.open(spec); }
+  std::unique_ptr<ui::Font> open_font(const ui::FontSpec& spec, int dpi) {
+    return fonts_.open(spec, dpi);
+  }
   std::int64_t launch(const ui::LaunchRequest& request) { return launcher_.launch(request); }
   void report_error(const ui::Error& error);
 
@@ -482,8 +484,12 @@ ui::WaitStatus X11Platform::wait_input(std::optional<ui::Millis> deadline, Input
 ui::Millis X11Platform::now() const { return Impl::monotonic_now(); }
 std::string X11Platform::local_time_text() { return platform::long_time_text(local_now()); }
 std::string X11Platform::local_date_text() { return platform::short_date_text(local_now()); }
-std::unique_ptr<ui::Font> X11Platform::open_font(const ui::FontSpec& spec) {
-  return impl_->open_font(spec);
+int X11Platform::screen_dpi() const {
+  return 96;
+}
+void X11Platform::set_client_size(ui::WindowHandle, ui::Size) {}
+std::unique_ptr<ui::Font> X11Platform::open_font(const ui::FontSpec& spec, int dpi) {
+  return impl_->open_font(spec, dpi);
 }
 ui::Pixel X11Platform::system_colour(int index) const { return ui::default_system_colour(index); }
 std::int64_t X11Platform::launch(const ui::LaunchRequest& request) {

@@ -27,7 +27,9 @@ class X11Platform final : public ui::Platform {
   ui::Millis now() const override;
   std::string local_time_text() override;
   std::string local_date_text() override;
-  std::unique_ptr<ui::Font> open_font(const ui::FontSpec& spec) override;
+  int screen_dpi() const override;
+  void set_client_size(ui::WindowHandle window, ui::Size size) override;
+  std::unique_ptr<ui::Font> open_font(const ui::FontSpec& spec, int dpi) override;
   ui::Pixel system_colour(int index) const override;
   std::int64_t launch(const ui::LaunchRequest& request) override;
   void report_error(const ui::Error& error) override;
