@@ -4,6 +4,7 @@
 # Sourced by tools/run.sh and by the end-to-end tests.
 
 session_pids=()
+x_server_options=()
 session_dir=$(mktemp -d /tmp/tessivar-x.XXXXXX)
 
 stop_session() {
@@ -28,15 +29,18 @@ wait_for() {
   done
 }
 
-# Starts Xvfb (its screen x_screen, 1280x800x24 unless set) and openbox and exports DISPLAY; says what failed on standard error and returns 1
-# when one of them does not start.
+# Starts Xvfb (its screen x_screen, 1280x800x24 unless set, with the further server options in
+# the array x_server_options, such as -cc 5 for another default visual class) and openbox (none
+# when x_window_manager=none: openbox cannot run on every visual Xvfb can make) and exports
+# DISPLAY; says what failed on standard error and returns 1 when one of them does not start.
 start_private_x() {
   # Xvfb picks a free display itself and writes its number to fd 3 once it accepts clients.
-  Xvfb -displayfd 3 -screen 0 "${x_screen:-1280x800x24}" -nolisten tcp 3>"$session_dir/display" \
-    2>/dev/null &
+  Xvfb -displayfd 3 -screen 0 "${x_screen:-1280x800x24}" "${x_server_options[@]}" -nolisten tcp \
+    3>"$session_dir/display" 2>/dev/null &
   session_pids+=($!)
   wait_for 10 test -s "$session_dir/display" || { echo "Xvfb did not start" >&2; return 1; }
   export DISPLAY=":$(head -n1 "$session_dir/display")"
+  [[ ${x_window_manager:-openbox} == none ]] && return 0
   openbox --sm-disable >/dev/null 2>&1 &
   session_pids+=($!)
   wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||

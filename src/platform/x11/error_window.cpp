@@ -61,8 +61,9 @@ void fill(ui::PixelView pixels, ui::Rect area, ui::Pixel colour) {
 
 }  // namespace
 
-ErrorWindow::ErrorWindow(Display* display, const XAtoms& atoms, fonts::FontEngine& fonts,
-                         const std::string& message, bool shared_memory, int dpi)
+ErrorWindow::ErrorWindow(Display* display, const ScreenVisual& visual, const XAtoms& atoms,
+                         fonts::FontEngine& fonts, const std::string& message, bool shared_memory,
+                         int dpi)
     : display_(display),
       atoms_(atoms),
       font_(fonts.open({.face = "MS Sans Serif"}, dpi)),
@@ -82,20 +83,22 @@ ErrorWindow::ErrorWindow(Display* display, const XAtoms& atoms, fonts::FontEngin
              button_height};
 
   const int screen = DefaultScreen(display_);
-  Visual* visual = DefaultVisual(display_, screen);
-  const int depth = DefaultDepth(display_, screen);
-  surface_ = std::make_unique<WindowSurface>(display_, visual, depth, ui::Size{width, height},
-                                             shared_memory);
+  // The program's own visual: the message shows on whatever display its windows show on.
+  surface_ = std::make_unique<WindowSurface>(display_, visual.visual, visual.depth,
+                                             ui::Size{width, height}, shared_memory);
 
   XSetWindowAttributes attributes{};
   attributes.background_pixmap = None;
+  attributes.colormap = visual.colormap;
+  attributes.border_pixel = 0;
   attributes.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | KeyPressMask |
                           StructureNotifyMask;
   const ui::Point position{(DisplayWidth(display_, screen) - width) / 2,
                            (DisplayHeight(display_, screen) - height) / 2};
   window_ = XCreateWindow(display_, RootWindow(display_, screen), position.x, position.y,
-                          static_cast<unsigned>(width), static_cast<unsigned>(height), 0, depth,
-                          InputOutput, visual, CWBackPixmap | CWEventMask, &attributes);
+                          static_cast<unsigned>(width), static_cast<unsigned>(height), 0,
+                          visual.depth, InputOutput, visual.visual,
+                          CWBackPixmap | CWEventMask | CWColormap | CWBorderPixel, &attributes);
   gc_ = XCreateGC(display_, window_, 0, nullptr);
   apply_window_hints(display_, window_, atoms_,
                      {.kind = ui::WindowKind::FixedDialog, .dialog_type = true}, "Tessivar",

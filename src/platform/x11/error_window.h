@@ -10,6 +10,7 @@
 #include "platform/fonts/font_engine.h"
 #include "ui/font.h"
 // The Xlib headers come last.
+#include "platform/x11/screen_visual.h"
 #include "platform/x11/window_surface.h"
 #include "platform/x11/x_atoms.h"
 
@@ -17,8 +18,8 @@ namespace tessivar::x11 {
 
 class ErrorWindow {
  public:
-  ErrorWindow(Display* display, const XAtoms& atoms, fonts::FontEngine& fonts,
-              const std::string& message, bool shared_memory, int dpi);
+  ErrorWindow(Display* display, const ScreenVisual& visual, const XAtoms& atoms,
+              fonts::FontEngine& fonts, const std::string& message, bool shared_memory, int dpi);
   ~ErrorWindow();
   ErrorWindow(const ErrorWindow&) = delete;
   ErrorWindow& operator=(const ErrorWindow&) = delete;

@@ -4,35 +4,21 @@
 #include <sys/shm.h>
 
 #include <cstdlib>
-#include <cstring>
+#include <new>
 
+#include "platform/x11/server_pixel_format.h"
 #include "platform/x11/x_error_trap.h"
 #include "ui/errors.h"
 
 namespace tessivar::x11 {
 
-bool visual_matches_pixels(Display* display, Visual* visual, int depth) {
-  if (visual->c_class != TrueColor || visual->red_mask != 0xFF0000 ||
-      visual->green_mask != 0x00FF00 || visual->blue_mask != 0x0000FF) {
-    return false;
-  }
-  int count = 0;
-  XPixmapFormatValues* formats = XListPixmapFormats(display, &count);
-  bool ok = false;
-  for (int i = 0; i < count; ++i) {
-    if (formats[i].depth == depth) ok = formats[i].bits_per_pixel == 32;
-  }
-  if (formats) XFree(formats);
-  return ok;
-}
-
 namespace {
 
 XImage* create_shared_image(Display* display, Visual* visual, int depth, ui::Size size,
                             XShmSegmentInfo& segment) {
-  XImage* image = XShmCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap,
-                                  nullptr, &segment, static_cast<unsigned>(size.width),
-                                  static_cast<unsigned>(size.height));
+  XImage* image =
+      XShmCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, nullptr, &segment,
+                      static_cast<unsigned>(size.width), static_cast<unsigned>(size.height));
   if (!image) return nullptr;
   segment.shmid = shmget(IPC_PRIVATE, static_cast<std::size_t>(image->bytes_per_line) * size.height,
                          IPC_CREAT | 0600);
@@ -63,6 +49,31 @@ XImage* create_shared_image(Display* display, Visual* visual, int depth, ui::Siz
   return image;
 }
 
+XImage* create_unshared_image(Display* display, Visual* visual, int depth, ui::Size size) {
+  // Xlib works out the row length for the depth's pixel size; the memory comes after.
+  XImage* image =
+      XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0, nullptr,
+                   static_cast<unsigned>(size.width), static_cast<unsigned>(size.height), 32, 0);
+  if (!image) throw ui::PlatformError("Cannot make the pixel memory of a window");
+  image->data = static_cast<char*>(
+      std::calloc(static_cast<std::size_t>(image->bytes_per_line) * size.height, 1));
+  if (!image->data) {
+    XDestroyImage(image);
+    throw ui::PlatformError("Not enough memory for a window of this size");
+  }
+  // Written in this machine's byte order; Xlib swaps when the server's differs.
+  image->byte_order = host_byte_order() == ByteOrder::LeastSignificantFirst ? LSBFirst : MSBFirst;
+  return image;
+}
+
+std::optional<ServerPixelFormat> format_of(const XImage& image) {
+  return server_pixel_format(static_cast<std::uint32_t>(image.red_mask),
+                             static_cast<std::uint32_t>(image.green_mask),
+                             static_cast<std::uint32_t>(image.blue_mask), image.bits_per_pixel,
+                             image.byte_order == LSBFirst ? ByteOrder::LeastSignificantFirst
+                                                          : ByteOrder::MostSignificantFirst);
+}
+
 }  // namespace
 
 WindowSurface::WindowSurface(Display* display, Visual* visual, int depth, ui::Size size,
@@ -74,24 +85,32 @@ WindowSurface::WindowSurface(Display* display, Visual* visual, int depth, ui::Si
     image_ = create_shared_image(display, visual, depth, size, segment_);
     shared_ = image_ != nullptr;
   }
-  if (!image_) {
-    const std::size_t bytes = static_cast<std::size_t>(size.width) * size.height * 4;
-    char* data = static_cast<char*>(std::calloc(bytes, 1));
-    if (!data) throw ui::PlatformError("Not enough memory for a window of this size");
-    image_ = XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0, data,
-                          static_cast<unsigned>(size.width), static_cast<unsigned>(size.height),
-                          32, size.width * 4);
-    if (!image_) {
-      std::free(data);
-      throw ui::PlatformError("Cannot make the pixel memory of a window");
-    }
-    // Our pixels are in this machine's byte order; Xlib swaps when the server's differs.
-    const unsigned one = 1;
-    image_->byte_order = *reinterpret_cast<const unsigned char*>(&one) ? LSBFirst : MSBFirst;
+  if (!image_) image_ = create_unshared_image(display, visual, depth, size);
+
+  const std::optional<ServerPixelFormat> format = format_of(*image_);
+  if (format && is_engine_layout(*format)) {
+    pixels_ = {reinterpret_cast<ui::Pixel*>(image_->data), image_->bytes_per_line / 4, size.width,
+               size.height};
+    return;
   }
+  if (format) {
+    own_pixels_.reset(new (std::nothrow)
+                          ui::Pixel[static_cast<std::size_t>(size.width) * size.height]());
+  }
+  if (!format || !own_pixels_) {
+    release_image();
+    throw ui::PlatformError(format ? "Not enough memory for a window of this size"
+                                   : "the X display's pixel format cannot be drawn in");
+  }
+  converter_.emplace(*format);
+  pixels_ = {own_pixels_.get(), size.width, size.width, size.height};
 }
 
 WindowSurface::~WindowSurface() {
+  release_image();
+}
+
+void WindowSurface::release_image() {
   if (shared_) {
     XShmDetach(display_, &segment_);
     XSync(display_, False);
@@ -101,13 +120,12 @@ WindowSurface::~WindowSurface() {
   XDestroyImage(image_);  // frees the calloc'd data of an unshared image
 }
 
-ui::PixelView WindowSurface::pixels() const {
-  return {reinterpret_cast<ui::Pixel*>(image_->data), image_->bytes_per_line / 4, image_->width,
-          image_->height};
-}
-
 void WindowSurface::put(Drawable drawable, GC gc, ui::Rect area) const {
   if (area.empty()) return;
+  if (converter_) {
+    converter_->convert({pixels_.data, pixels_.pitch, pixels_.width, pixels_.height}, area,
+                        reinterpret_cast<std::byte*>(image_->data), image_->bytes_per_line);
+  }
   if (shared_) {
     XShmPutImage(display_, drawable, gc, image_, area.x, area.y, area.x, area.y,
                  static_cast<unsigned>(area.width), static_cast<unsigned>(area.height), False);

@@ -20,6 +20,7 @@
 // The Xlib headers come last.
 #include "platform/x11/error_window.h"
 #include "platform/x11/input_method.h"
+#include "platform/x11/screen_visual.h"
 #include "platform/x11/window_hints.h"
 #include "platform/x11/window_surface.h"
 #include "platform/x11/x_atoms.h"
@@ -116,8 +117,7 @@ class X11Platform::Impl {
 
   Display* display_;
   int screen_;
-  Visual* visual_;
-  int depth_;
+  ScreenVisual visual_;
   bool shared_memory_;
   int dpi_;
   XAtoms atoms_;
@@ -146,12 +146,11 @@ X11Platform::Impl::Impl() {
   install_x_error_handler();
   fcntl(ConnectionNumber(display_), F_SETFD, FD_CLOEXEC);
   screen_ = DefaultScreen(display_);
-  visual_ = DefaultVisual(display_, screen_);
-  depth_ = DefaultDepth(display_, screen_);
-  if (!visual_matches_pixels(display_, visual_, depth_)) {
+  try {
+    visual_ = choose_screen_visual(display_, screen_);
+  } catch (const ui::PlatformError&) {
     XCloseDisplay(display_);
-    throw ui::PlatformError("the X display's colour format is not supported: a 24-bit true-colour "
-                            "display is needed");
+    throw;
   }
   shared_memory_ = XShmQueryExtension(display_);
   dpi_ = x11::screen_dpi(display_);
@@ -180,13 +179,16 @@ ui::WindowHandle X11Platform::Impl::create_window(const ui::WindowDescription& d
                                  : ui::Point{0, 0};
   XSetWindowAttributes attributes{};
   attributes.background_pixmap = None;  // the surface paints every pixel; no flash of colour
+  // A visual other than the root's needs a colormap of its own and a border of its depth.
+  attributes.colormap = visual_.colormap;
+  attributes.border_pixel = 0;
   attributes.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | Button1MotionMask |
                           KeyPressMask | KeyReleaseMask | FocusChangeMask | StructureNotifyMask |
                           LeaveWindowMask;
   native.xid = XCreateWindow(display_, RootWindow(display_, screen_), position.x, position.y,
                              static_cast<unsigned>(size.width), static_cast<unsigned>(size.height),
-                             0, depth_, InputOutput, visual_, CWBackPixmap | CWEventMask,
-                             &attributes);
+                             0, visual_.depth, InputOutput, visual_.visual,
+                             CWBackPixmap | CWEventMask | CWColormap | CWBorderPixel, &attributes);
   native.gc = XCreateGC(display_, native.xid, 0, nullptr);
   if (const long method_events = input_method_->add_window(native.xid)) {
     XSelectInput(display_, native.xid, attributes.event_mask | method_events);
@@ -206,7 +208,8 @@ ui::WindowHandle X11Platform::Impl::create_window(const ui::WindowDescription& d
 void X11Platform::Impl::make_surface(NativeWindow& native, ui::Size client_size) {
   const ui::Size size{std::max(client_size.width, 1) + 2 * native.frame,
                       std::max(client_size.height, 1) + 2 * native.frame};
-  native.surface = std::make_unique<WindowSurface>(display_, visual_, depth_, size, shared_memory_);
+  native.surface = std::make_unique<WindowSurface>(display_, visual_.visual, visual_.depth, size,
+                                                   shared_memory_);
   if (native.frame > 0) {
     // The frame in the window's dark shadow colour; the engine paints only inside it.
     const ui::PixelView all = native.surface->pixels();
@@ -347,8 +350,8 @@ void X11Platform::Impl::show_next_error() {
   const std::optional<std::string> text = error_messages_.next_text();
   if (!text) return;
   try {
-    error_window_ =
-        std::make_unique<ErrorWindow>(display_, atoms_, fonts_, *text, shared_memory_, dpi_);
+    error_window_ = std::make_unique<ErrorWindow>(display_, visual_, atoms_, fonts_, *text,
+                                                  shared_memory_, dpi_);
   } catch (const std::exception& failure) {
     // The messages are on standard error already; the application goes on without the window,
     // and the next failure tries again.
