@@ -38,20 +38,13 @@ auto rank(const VisualOffer& offer) {
 
 const char* class_name(int visual_class) {
   switch (visual_class) {
-    case StaticGray:
-      return "grey-scale";
-    case GrayScale:
-      return "grey-scale (GrayScale)";
-    case StaticColor:
-      return "fixed-palette (StaticColor)";
-    case PseudoColor:
-      return "palette (PseudoColor)";
-    case TrueColor:
-      return "true-colour";
-    case DirectColor:
-      return "DirectColor";
-    default:
-      return "unknown";
+    case StaticGray: return "fixed grey-scale (StaticGray)";
+    case GrayScale: return "grey-scale (GrayScale)";
+    case StaticColor: return "fixed palette (StaticColor)";
+    case PseudoColor: return "palette (PseudoColor)";
+    case TrueColor: return "true-colour";
+    case DirectColor: return "DirectColor";
+    default: return "unknown";
   }
 }
 
@@ -97,11 +90,11 @@ ScreenVisual choose_screen_visual(Display* display, int screen) {
   }
   const std::optional<std::size_t> best = best_visual_offer(offers);
   if (!best) {
-    throw ui::PlatformError("the X display's colour format is not supported: it shows " +
+    throw ui::PlatformError("the X display's colour format is not supported: its screen is " +
                             std::to_string(DefaultDepth(display, screen)) + "-bit " +
                             class_name(default_visual->c_class) +
-                            " colour and offers no true-colour visual the program can draw "
-                            "in; a true-colour display is needed (15, 16, 24 or 30 bits)");
+                            " and offers no true-colour visual the program can draw in; a "
+                            "true-colour display is needed (15, 16, 24 or 30 bits)");
   }
   const XVisualInfo& chosen = infos.get()[*best];
   if (chosen.visual == default_visual) {
