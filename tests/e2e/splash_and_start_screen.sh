@@ -28,7 +28,7 @@ props=$(xprop -id "$start")
 grep -q '_NET_WM_WINDOW_TYPE(ATOM) = _NET_WM_WINDOW_TYPE_NORMAL' <<<"$props" || fail "start screen type"
 grep -q 'WM_CLASS(STRING) = "tessivar", "Tessivar"' <<<"$props" || fail "WM_CLASS"
 # Desktops match the window to its menu entry by this class.
-entry_class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../packaging/tessivar.desktop")
+entry_class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../packaging/org.example.tessivar.desktop")
 grep -q "WM_CLASS(STRING) = \"tessivar\", \"$entry_class\"\$" <<<"$props" ||
   fail "the desktop entry's StartupWMClass ($entry_class) is not the windows' class"
 grep -q 'program specified minimum size: 1016 by 647' <<<"$props" || fail "minimum size hint"
