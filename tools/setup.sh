@@ -23,8 +23,9 @@ packages=(
   # Debian's source packages, and Wine with the resource reader for its tests
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686
   binutils-mingw-w64-x86-64 dpkg-dev nasm wine wine64 python3-pefile zip
-  # installing: the desktop entry's validator, readelf for the version record
-  desktop-file-utils binutils
+  # installing: the desktop entry's validator, readelf for the version record, and the checkers
+  # of the Debian package and of its AppStream metadata
+  desktop-file-utils binutils lintian appstream
 )
 
 # The Windows build fetches its libraries' Debian source packages: a deb-src entry must exist.
