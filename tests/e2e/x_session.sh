@@ -11,7 +11,7 @@ fail() {
 # CTest counts exit status 77 as skipped (SKIP_RETURN_CODE).
 skip_unless_tools() {
   local tool
-  for tool in Xvfb openbox xdotool xprop xwininfo "$@"; do
+  for tool in Xvfb "${window_manager:-openbox}" xdotool xprop xwininfo "$@"; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
   done
 }
