@@ -28,11 +28,12 @@ wait_for() {
   done
 }
 
-# Starts Xvfb and openbox and exports DISPLAY; says what failed on standard error and returns 1
+# Starts Xvfb (its screen x_screen, 1280x800x24 unless set) and openbox and exports DISPLAY; says what failed on standard error and returns 1
 # when one of them does not start.
 start_private_x() {
   # Xvfb picks a free display itself and writes its number to fd 3 once it accepts clients.
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$session_dir/display" 2>/dev/null &
+  Xvfb -displayfd 3 -screen 0 "${x_screen:-1280x800x24}" -nolisten tcp 3>"$session_dir/display" \
+    2>/dev/null &
   session_pids+=($!)
   wait_for 10 test -s "$session_dir/display" || { echo "Xvfb did not start" >&2; return 1; }
   export DISPLAY=":$(head -n1 "$session_dir/display")"

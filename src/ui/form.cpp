@@ -4,7 +4,7 @@
 #include <climits>
 
 #include "ui/application.h"
-#include "ui/picture/picture_decoder.h"
+#include "ui/picture_at_density.h"
 
 namespace tessivar::ui {
 namespace {
@@ -37,31 +37,78 @@ bool handler_fits(const Handler& handler, Event event) {
   }
 }
 
-Size pixel_size_of(const ControlSpec& spec) {
-  const Rect r = twips_rect_to_pixels(spec.left, spec.top, spec.width, spec.height);
+Size pixel_size_of(const ControlSpec& spec, int dpi) {
+  const Rect r = twips_rect_to_pixels(spec.left, spec.top, spec.width, spec.height, dpi);
   return {r.width, r.height};
 }
 
-Bitmap decode_if_any(const PictureRef& picture, Size visible) {
+Bitmap decode_if_any(const PictureRef& picture, Size visible, int dpi) {
   if (picture.empty()) return {};
-  return decode_picture(picture.bytes, picture.name, visible);
+  return decode_picture_at(picture.bytes, picture.name, visible, dpi);
+}
+
+Size client_size_of(const FormSpec& spec, int dpi) {
+  return {twips_to_pixels(spec.client_width, dpi), twips_to_pixels(spec.client_height, dpi)};
 }
 
 }  // namespace
 
-Form::Form(Application& app, const FormModule& module) : app_(app), module_(module) {
-  const FormSpec& s = spec();
-  client_size_ = {twips_to_pixels(s.client_width), twips_to_pixels(s.client_height)};
+Form::Form(Application& app, const FormModule& module)
+    : app_(app), module_(module), dpi_(usable_dpi(app.platform().screen_dpi())) {
+  client_size_ = client_size_of(spec(), dpi_);
   // A window's picture is clipped to its client area: nothing beyond it is ever decoded.
-  picture_ = decode_if_any(s.picture, client_size_);
+  picture_ = decode_if_any(spec().picture, client_size_, dpi_);
   create_controls();
   check_bindings();
+}
+
+std::unique_ptr<Font> Form::font_for(const ControlSpec& cs) const {
+  if (const auto* label = std::get_if<LabelSpec>(&cs.kind)) {
+    return app_.platform().open_font(label->font, dpi_);
+  }
+  if (const auto* frame = std::get_if<FrameSpec>(&cs.kind)) {
+    return app_.platform().open_font(frame->font, dpi_);
+  }
+  return nullptr;
+}
+
+Bitmap Form::picture_for(const ControlSpec& cs) const {
+  if (const auto* image = std::get_if<ImageSpec>(&cs.kind)) {
+    // A stretched picture is drawn scaled to the control whatever the density, so it is kept at
+    // its own size; otherwise only what the control's size shows.
+    if (image->stretch) return decode_if_any(image->picture, {INT_MAX, INT_MAX}, kStandardDpi);
+    return decode_if_any(image->picture, pixel_size_of(cs, dpi_), dpi_);
+  }
+  if (const auto* box = std::get_if<PictureBoxSpec>(&cs.kind)) {
+    const Size outer = pixel_size_of(cs, dpi_);
+    const int border = 2 * line_pixels(dpi_);
+    const Size inside{std::max(0, outer.width - 2 * border),
+                      std::max(0, outer.height - 2 * border)};
+    return decode_if_any(box->picture, inside, dpi_);
+  }
+  return {};
+}
+
+void Form::change_density(int dpi) {
+  dpi = usable_dpi(dpi);
+  if (!loaded_ || dpi == dpi_) return;
+  dpi_ = dpi;
+  client_size_ = client_size_of(spec(), dpi_);
+  picture_ = decode_if_any(spec().picture, client_size_, dpi_);
+  for (const std::unique_ptr<Control>& control : controls_) {
+    const ControlSpec& cs = control->spec();
+    if (auto* label = dynamic_cast<Label*>(control.get())) label->replace_font(font_for(cs));
+    if (auto* frame = dynamic_cast<Frame*>(control.get())) frame->replace_font(font_for(cs));
+    if (auto* image = dynamic_cast<Image*>(control.get())) image->replace_picture(picture_for(cs));
+    if (auto* box = dynamic_cast<PictureBox*>(control.get())) box->replace_picture(picture_for(cs));
+  }
+  dirty_.clear();
+  invalidate(client_area());
 }
 
 Form::~Form() = default;
 
 void Form::create_controls() {
-  Platform& platform = app_.platform();
   controls_.reserve(spec().controls.size());
   for (const ControlSpec& cs : spec().controls) {
     if (by_name_.contains(cs.name)) {
@@ -80,27 +127,16 @@ void Form::create_controls() {
     std::unique_ptr<Control> control;
     switch (kind_of(cs)) {
       case ControlKind::Label:
-        control = std::make_unique<Label>(*this, cs, container,
-                                          platform.open_font(std::get<LabelSpec>(cs.kind).font, 96));
+        control = std::make_unique<Label>(*this, cs, container, font_for(cs));
         break;
-      case ControlKind::Image: {
-        const ImageSpec& is = std::get<ImageSpec>(cs.kind);
-        // A stretched picture may show all of itself; otherwise only the control's size.
-        const Size visible = is.stretch ? Size{INT_MAX, INT_MAX} : pixel_size_of(cs);
-        control = std::make_unique<Image>(*this, cs, container, decode_if_any(is.picture, visible));
+      case ControlKind::Image:
+        control = std::make_unique<Image>(*this, cs, container, picture_for(cs));
         break;
-      }
-      case ControlKind::PictureBox: {
-        const Size outer = pixel_size_of(cs);
-        const Size inside{std::max(0, outer.width - 2 * kPictureBoxBorderPixels),
-                          std::max(0, outer.height - 2 * kPictureBoxBorderPixels)};
-        control = std::make_unique<PictureBox>(
-            *this, cs, container, decode_if_any(std::get<PictureBoxSpec>(cs.kind).picture, inside));
+      case ControlKind::PictureBox:
+        control = std::make_unique<PictureBox>(*this, cs, container, picture_for(cs));
         break;
-      }
       case ControlKind::Frame:
-        control = std::make_unique<Frame>(*this, cs, container,
-                                          platform.open_font(std::get<FrameSpec>(cs.kind).font, 96));
+        control = std::make_unique<Frame>(*this, cs, container, font_for(cs));
         break;
       case ControlKind::HScrollBar:
       case ControlKind::VScrollBar:

@@ -28,8 +28,9 @@ class Application;
 
 class Form {
  public:
-  // Loads the window from its description: every control with its described values, pictures
-  // decoded, bindings checked against the controls. Load has not run yet.
+  // Loads the window from its description at the density of the screen it will open on: every
+  // control with its described values, pictures decoded and fonts opened at that density,
+  // bindings checked against the controls. Load has not run yet.
   Form(Application& app, const FormModule& module);
   ~Form();
   Form(const Form&) = delete;
@@ -58,6 +59,13 @@ class Form {
   const Bitmap& picture() const { return picture_; }
   Rect client_area() const { return {0, 0, client_size_.width, client_size_.height}; }
   Size client_size() const { return client_size_; }
+  // The window's density in dots per inch: 1440 / dpi twips to its pixels.
+  int dpi() const { return dpi_; }
+
+  // The window moved to a monitor of another density: its client size, fonts and pictures are
+  // made anew at `dpi` (pictures decoded again, the one time they are), and all of it is to be
+  // repainted. Properties keep their twips; no event runs.
+  void change_density(int dpi);
 
   // The bound handler for an event of a control (null: the window's own events), or none.
   const Handler* handler(const Control* control, Event event) const;
@@ -89,11 +97,15 @@ class Form {
   }
   void create_controls();
   void check_bindings();
+  // What a control draws with at the window's density.
+  std::unique_ptr<Font> font_for(const ControlSpec& spec) const;
+  Bitmap picture_for(const ControlSpec& spec) const;
 
   Application& app_;
   const FormModule& module_;
   bool loaded_ = true;
   WindowHandle window_ = 0;
+  int dpi_;
   Size client_size_;
   Bitmap picture_;
   std::vector<std::unique_ptr<Control>> controls_;

@@ -59,7 +59,13 @@ void InputRouter::deliver(const Input& input) {
     case InputKind::Deactivated:
     case InputKind::CaptureLost: cancel_press(); break;
     case InputKind::Exposed: form->invalidate(input.area); break;
-    case InputKind::DensityChanged: break;
+    // A move to a monitor of another density: the window is laid out anew at its scale and
+    // takes its new client size; a press in progress ends, as the window moved under it.
+    case InputKind::DensityChanged:
+      cancel_press();
+      form->change_density(input.dpi);
+      app_.platform().set_client_size(form->window(), form->client_size());
+      break;
   }
 }
 

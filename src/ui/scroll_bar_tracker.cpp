@@ -60,8 +60,9 @@ void ScrollBarTracker::release(const Form& form, Point at) {
   ScrollBar& bar = *t.bar;
   bar.set_look({});
   if (t.part == ScrollPart::Thumb) {
-    const int value = scroll_bar_value_for_thumb(bar.outer_rect(), bar.orientation(), bar.min(),
-                                                 bar.max(), along(bar, at) - t.grab_offset);
+    const int value =
+        scroll_bar_value_for_thumb(bar.outer_rect(), bar.orientation(), bar.min(), bar.max(),
+                                   along(bar, at) - t.grab_offset, bar.arrow_length());
     bar.set_value(static_cast<std::int16_t>(value));
   }
 }

@@ -33,7 +33,11 @@ struct StartScreenApp {
 class StartScreen : public ::testing::Test {
  protected:
   explicit StartScreen(const StartFormVariant& variant = {}) : app_(variant), h(app_.spec) {}
-  void SetUp() override { h.start(); }
+  void SetUp() override {
+    h.platform.set_screen_dpi(dpi());
+    h.start();
+  }
+  virtual int dpi() const { return ui::kStandardDpi; }
 
   ui::Form& start() { return h.form("Pellomark"); }
   float top() { return start().picture_box("picPicture").top(); }
@@ -64,7 +68,15 @@ TEST_F(StartScreen, LoadFitsTheBarsAndLeavesTheCanvasWhereItIsDescribed) {
   EXPECT_EQ(f.focused()->name(), "picPicture");
 }
 
-TEST_F(StartScreen, PagingFollowsTheTableRowByRow) {
+// Paging and scrolling are rules in twips: at every density they move the canvas alike.
+class StartScreenAtDensity : public StartScreen, public ::testing::WithParamInterface<int> {
+ protected:
+  int dpi() const override { return GetParam(); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Densities, StartScreenAtDensity, ::testing::Values(96, 144, 192));
+
+TEST_P(StartScreenAtDensity, PagingFollowsTheTableRowByRow) {
   struct Row {
     std::int16_t key;
     float top_after;
@@ -101,7 +113,7 @@ TEST_F(StartScreen, OtherKeysDoNotPageModifiersDoNotMatterAndRepeatsPageAgain) {
   EXPECT_EQ(h.log.ran("Pellomark.picPicture_KeyDown"), 9);
 }
 
-TEST_F(StartScreen, SidewaysTheCanvasFollowsTheBarArrowsTroughAndThumbOnRelease) {
+TEST_P(StartScreenAtDensity, SidewaysTheCanvasFollowsTheBarArrowsTroughAndThumbOnRelease) {
   const ui::ScrollBar& bar = start().scroll_bar("HScroll1");
   const ui::ScrollBarGeometry g = bar.geometry();
   const ui::Point right_arrow{g.line_forward.x + 4, g.line_forward.y + 4};

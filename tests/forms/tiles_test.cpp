@@ -19,11 +19,18 @@ using forms::start::tile_table;
 class Tiles : public ::testing::Test {
  protected:
   void SetUp() override {
+    h.platform.set_screen_dpi(dpi());
     h.start();
     h.wait(1000);
     ASSERT_NE(h.app.loaded_form("Pellomark"), nullptr);
   }
   ui::Form& start() { return h.form("Pellomark"); }
+  virtual int dpi() const { return ui::kStandardDpi; }
+  // A point `twips` from the canvas's inner corner.
+  ui::Point on_canvas(double x, double y) {
+    const ui::Rect inside = start().picture_box("picPicture").client_rect();
+    return {inside.x + ui::twips_to_pixels(x, dpi()), inside.y + ui::twips_to_pixels(y, dpi())};
+  }
 
   // A pixel that shows the control, moving the canvas as a user would when it does not.
   ui::Point reveal(std::string_view name) {
@@ -53,7 +60,16 @@ class Tiles : public ::testing::Test {
   HeadlessHarness h{app::tessivar_application()};
 };
 
-TEST_F(Tiles, EveryLaunchingTileHandsItsExactCommandLineAndStyle) {
+// The same tiles at the common screen densities: every rule is in twips, so every tile is hit
+// where it shows, and only there, at each of them.
+class TilesAtDensity : public Tiles, public ::testing::WithParamInterface<int> {
+ protected:
+  int dpi() const override { return GetParam(); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Densities, TilesAtDensity, ::testing::Values(96, 120, 144, 192));
+
+TEST_P(TilesAtDensity, EveryLaunchingTileHandsItsExactCommandLineAndStyle) {
   std::set<std::string> lines;
   int joined = 0, literal = 0, ending_in_space = 0;
   std::vector<std::string> minimised;
@@ -87,25 +103,30 @@ TEST_F(Tiles, EveryLaunchingTileHandsItsExactCommandLineAndStyle) {
   EXPECT_TRUE(h.platform.errors().empty());
 }
 
-TEST_F(Tiles, TheRightHalfOfAWideTileBelongsToIt) {
+TEST_P(TilesAtDensity, TheRightHalfOfAWideTileBelongsToIt) {
   // Canvas Left 3000, Top 1000: the canvas's children start at its inner corner.
-  const ui::Rect inside = start().picture_box("picPicture").client_rect();
-  h.click("Pellomark", {inside.x + 3000 / 15, inside.y + 1000 / 15});
+  h.click("Pellomark", on_canvas(3000, 1000));
   ASSERT_EQ(h.platform.launches().size(), 1u);
   EXPECT_EQ(h.platform.launches()[0].command_line, "C:\\Windows\\System32\\control.exe desk.cpl");
 }
 
-TEST_F(Tiles, PicturesWithoutAnActionAndTheGapsLaunchNothingAndTwoClicksLaunchTwice) {
+TEST_P(TilesAtDensity, PicturesWithoutAnActionAndTheGapsLaunchNothingAndTwoClicksLaunchTwice) {
   for (std::string_view name : {"Image1", "Image10", "Label4", "Label5"}) {
     h.click("Pellomark", reveal(name));
   }
-  const ui::Rect inside = start().picture_box("picPicture").client_rect();
-  h.click("Pellomark", {inside.x + 1200 / 15, inside.y + 2000 / 15});  // between two columns
+  h.click("Pellomark", on_canvas(1200, 2000));  // between two columns
+  // The gap's last pixel before Calc's column (canvas twips 1320) launches nothing; the column's
+  // first pixel is Calc's.
+  const ui::Point calc_edge = on_canvas(1320, 2000);
+  h.click("Pellomark", {calc_edge.x - 1, calc_edge.y});
   EXPECT_TRUE(h.platform.launches().empty());
+  h.click("Pellomark", calc_edge);
+  ASSERT_EQ(h.platform.launches().size(), 1u);
+  EXPECT_EQ(h.platform.launches()[0].command_line, "C:\\WINDOWS\\system32\\calc.exe ");
   const ui::Point calc = reveal("Image17");
   h.click("Pellomark", calc);
   h.click("Pellomark", calc);
-  EXPECT_EQ(h.platform.launches().size(), 2u);
+  EXPECT_EQ(h.platform.launches().size(), 3u);
 }
 
 TEST_F(Tiles, AFailedLaunchIsReportedAndChangesNothing) {

@@ -56,13 +56,24 @@ class Driver {
     });
   }
 
-  void start() {
+  // The application starts at the first command that is not `scale`, or at the end of a script
+  // that has none.
+  void start_if_not_started() {
+    if (started_) return;
+    started_ = true;
     app_.start();
     settle();
   }
 
   void execute(const std::vector<std::string>& w) {
     const std::string& verb = w[0];
+    if (verb == "scale") {
+      expect(w, 2);
+      if (started_) throw BadCommand("scale comes before every other command");
+      platform_.set_screen_dpi(dpi_of(w[1]));
+      return;
+    }
+    start_if_not_started();
     if (verb == "wait") {
       expect(w, 2);
       const int ms = whole_number(w[1]);
@@ -108,6 +119,10 @@ class Driver {
       expect(w, 1);
       platform_.switch_back();
       settle();
+    } else if (verb == "monitor") {
+      expect(w, 3);
+      platform_.change_density(window_of(w[1]), dpi_of(w[2]));
+      settle();
     } else if (verb == "time") {
       expect(w, 2);
       platform_.set_local_time(parse_time(w[1]));
@@ -131,6 +146,15 @@ class Driver {
  private:
   static void expect(const std::vector<std::string>& w, std::size_t n) {
     if (w.size() != n) throw BadCommand(w[0] + " takes " + std::to_string(n - 1) + " argument(s)");
+  }
+
+  static int dpi_of(const std::string& word) {
+    const int dpi = whole_number(word);
+    if (dpi < ui::kLowestDpi || dpi > ui::kHighestDpi) {
+      throw BadCommand("a density from " + std::to_string(ui::kLowestDpi) + " to " +
+                       std::to_string(ui::kHighestDpi) + " dpi, not " + word);
+    }
+    return dpi;
   }
 
   static std::tm parse_time(const std::string& text) {
@@ -183,6 +207,7 @@ class Driver {
   headless::HeadlessPlatform platform_;
   ui::Application app_;
   Printer printer_;
+  bool started_ = false;
 };
 
 std::vector<std::string> words_of(const std::string& line) {
@@ -194,7 +219,6 @@ std::vector<std::string> words_of(const std::string& line) {
 
 int run_script(std::istream& script) {
   Driver driver;
-  driver.start();
   std::string line;
   for (int number = 1; std::getline(script, line); ++number) {
     const std::vector<std::string> words = words_of(line);
@@ -209,6 +233,7 @@ int run_script(std::istream& script) {
       return 2;
     }
   }
+  driver.start_if_not_started();
   return 0;
 }
 

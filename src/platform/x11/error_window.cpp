@@ -62,17 +62,24 @@ void fill(ui::PixelView pixels, ui::Rect area, ui::Pixel colour) {
 }  // namespace
 
 ErrorWindow::ErrorWindow(Display* display, const XAtoms& atoms, fonts::FontEngine& fonts,
-                         const std::string& message, bool shared_memory)
-    : display_(display), atoms_(atoms), font_(fonts.open({.face = "MS Sans Serif"})) {
-  lines_ = break_lines(*font_, message, kMaxTextWidth);
+                         const std::string& message, bool shared_memory, int dpi)
+    : display_(display),
+      atoms_(atoms),
+      font_(fonts.open({.face = "MS Sans Serif"}, dpi)),
+      dpi_(dpi),
+      margin_(ui::standard_pixels(kMargin, dpi)) {
+  // Laid out in the standard dialog units of 96 dpi, scaled to the screen's density.
+  lines_ = break_lines(*font_, message, ui::standard_pixels(kMaxTextWidth, dpi));
   int text_width = 0;
   for (const std::string& line : lines_) text_width = std::max(text_width, font_->measure(line));
   const int line_height = font_->metrics().line_height;
-  const int width = std::max(text_width, 200) + 2 * kMargin;
+  const int width = std::max(text_width, ui::standard_pixels(200, dpi)) + 2 * margin_;
   const int text_height = static_cast<int>(lines_.size()) * line_height;
-  const int height = kMargin + text_height + kMargin + kButtonHeight + kMargin;
-  button_ = {(width - kButtonWidth) / 2, height - kMargin - kButtonHeight, kButtonWidth,
-             kButtonHeight};
+  const int button_width = ui::standard_pixels(kButtonWidth, dpi);
+  const int button_height = ui::standard_pixels(kButtonHeight, dpi);
+  const int height = margin_ + text_height + margin_ + button_height + margin_;
+  button_ = {(width - button_width) / 2, height - margin_ - button_height, button_width,
+             button_height};
 
   const int screen = DefaultScreen(display_);
   Visual* visual = DefaultVisual(display_, screen);
@@ -111,19 +118,22 @@ void ErrorWindow::paint() {
   const ui::Pixel text = ui::default_system_colour(kButtonTextIndex);
   fill(pixels, pixels.bounds(), face);
   const ui::FontMetrics metrics = font_->metrics();
-  int baseline = kMargin + metrics.ascent;
+  int baseline = margin_ + metrics.ascent;
   for (const std::string& line : lines_) {
-    font_->draw(pixels, pixels.bounds(), {kMargin, baseline}, line, text);
+    font_->draw(pixels, pixels.bounds(), {margin_, baseline}, line, text);
     baseline += metrics.line_height;
   }
   // A raised button that looks pressed while the pointer holds it down.
   const ui::Pixel light = ui::default_system_colour(button_down_ ? kShadowIndex : kHighlightIndex);
   const ui::Pixel dark = ui::default_system_colour(button_down_ ? kHighlightIndex : kShadowIndex);
+  const int line = ui::line_pixels(dpi_);
   fill(pixels, button_, ui::make_pixel(0, 0, 0));
-  fill(pixels, button_.inset(1), dark);
-  fill(pixels, {button_.x + 1, button_.y + 1, button_.width - 3, button_.height - 3}, light);
-  fill(pixels, {button_.x + 2, button_.y + 2, button_.width - 4, button_.height - 4}, face);
-  const int shift = button_down_ ? 1 : 0;
+  fill(pixels, button_.inset(line), dark);
+  fill(pixels,
+       {button_.x + line, button_.y + line, button_.width - 3 * line, button_.height - 3 * line},
+       light);
+  fill(pixels, button_.inset(2 * line), face);
+  const int shift = button_down_ ? line : 0;
   const int text_x = button_.x + (button_.width - font_->measure(kOk)) / 2 + shift;
   const int text_y = button_.y + (button_.height - metrics.ascent - metrics.descent) / 2 +
                      metrics.ascent + shift;

@@ -18,7 +18,7 @@ namespace tessivar::x11 {
 class ErrorWindow {
  public:
   ErrorWindow(Display* display, const XAtoms& atoms, fonts::FontEngine& fonts,
-              const std::string& message, bool shared_memory);
+              const std::string& message, bool shared_memory, int dpi);
   ~ErrorWindow();
   ErrorWindow(const ErrorWindow&) = delete;
   ErrorWindow& operator=(const ErrorWindow&) = delete;
@@ -37,6 +37,8 @@ class ErrorWindow {
   const XAtoms& atoms_;
   std::unique_ptr<ui::Font> font_;
   std::vector<std::string> lines_;
+  int dpi_;
+  int margin_;
   ui::Rect button_;
   bool button_down_ = false;
   Window window_ = 0;

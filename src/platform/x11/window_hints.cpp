@@ -71,9 +71,7 @@ bool is_deepest_of_its_size(std::span<const ui::IconImageInfo> images, std::size
 
 }  // namespace
 
-void apply_window_hints(Display* display, Window window, const XAtoms& atoms,
-                        const WindowLook& look, std::string_view title, ui::Size client_size,
-                        ui::Point position) {
+void apply_size_hints(Display* display, Window window, ui::Size client_size, ui::Point position) {
   XSizeHints* size = XAllocSizeHints();
   size->flags = PPosition | USPosition | PMinSize | PMaxSize | PWinGravity;
   size->x = position.x;
@@ -83,6 +81,12 @@ void apply_window_hints(Display* display, Window window, const XAtoms& atoms,
   size->win_gravity = StaticGravity;
   XSetWMNormalHints(display, window, size);
   XFree(size);
+}
+
+void apply_window_hints(Display* display, Window window, const XAtoms& atoms,
+                        const WindowLook& look, std::string_view title, ui::Size client_size,
+                        ui::Point position) {
+  apply_size_hints(display, window, client_size, position);
 
   XWMHints* wm = XAllocWMHints();
   wm->flags = InputHint | StateHint;

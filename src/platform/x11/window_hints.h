@@ -15,6 +15,9 @@ struct WindowLook {
   bool dialog_type = false;  // a message box rather than an application window
 };
 
+// The fixed size, `client_size` at least and at most, and the place of a window.
+void apply_size_hints(Display* display, Window window, ui::Size client_size, ui::Point position);
+
 // Sets every hint on a window that is not mapped yet. `position` is where the client area's
 // top-left corner goes; static gravity keeps it there whatever frame the manager adds.
 void apply_window_hints(Display* display, Window window, const XAtoms& atoms,

@@ -14,6 +14,7 @@
 #include "platform/common/error_messages.h"
 #include "platform/fonts/font_engine.h"
 #include "platform/x11/monitor_placement.h"
+#include "platform/x11/screen_density.h"
 #include "platform/x11/wine_launcher.h"
 #include "ui/system_colour_scheme.h"
 // The Xlib headers come last.
@@ -55,7 +56,8 @@ std::tm local_now() {
 
 // The splash window has no frame from the window manager; it draws its own thin dialog frame,
 // one pixel wide, around the client area.
-constexpr int kSplashFramePixels = 1;
+// The splash window's thin frame, one line of the system's width.
+constexpr int kSplashFrameLines = 1;
 
 struct NativeWindow {
   Window xid = 0;
@@ -70,6 +72,11 @@ struct NativeWindow {
   bool mapped = false;
   bool focus_when_viewable = false;
 };
+
+ui::Size surface_size(const NativeWindow& native) {
+  const ui::PixelView all = native.surface->pixels();
+  return {all.width, all.height};
+}
 
 }  // namespace
 
@@ -89,6 +96,8 @@ class X11Platform::Impl {
     clock_gettime(CLOCK_MONOTONIC, &t);
     return static_cast<ui::Millis>(t.tv_sec) * 1000 + t.tv_nsec / 1'000'000;
   }
+  int dpi() const { return dpi_; }
+  void set_client_size(ui::WindowHandle window, ui::Size size);
   std::unique_ptr<ui::Font> open_font(const ui::FontSpec& spec, int dpi) {
     return fonts_.open(spec, dpi);
   }
@@ -101,6 +110,8 @@ class X11Platform::Impl {
   bool focus_moved_to_our_window();
   void report_ended_children();
   void show_next_error();
+  // Gives the window pixel memory for a client area of `client_size`, its frame painted.
+  void make_surface(NativeWindow& native, ui::Size client_size);
   void queue(Input input) { queue_.push_back(input); }
 
   Display* display_;
@@ -108,6 +119,7 @@ class X11Platform::Impl {
   Visual* visual_;
   int depth_;
   bool shared_memory_;
+  int dpi_;
   XAtoms atoms_;
   fonts::FontEngine fonts_;
   std::unique_ptr<InputMethod> input_method_;
@@ -142,6 +154,7 @@ X11Platform::Impl::Impl() {
                             "display is needed");
   }
   shared_memory_ = XShmQueryExtension(display_);
+  dpi_ = x11::screen_dpi(display_);
   atoms_ = XAtoms::intern(display_);
   input_method_ = std::make_unique<InputMethod>(display_);
   // A held key then repeats as presses alone, which is how a repeat is told from a new press.
@@ -157,9 +170,11 @@ X11Platform::Impl::~Impl() {
 }
 
 ui::WindowHandle X11Platform::Impl::create_window(const ui::WindowDescription& description) {
-  const int frame = description.kind == ui::WindowKind::Splash ? kSplashFramePixels : 0;
-  const ui::Size size{std::max(description.client_size.width, 1) + 2 * frame,
-                      std::max(description.client_size.height, 1) + 2 * frame};
+  NativeWindow native;
+  native.frame =
+      description.kind == ui::WindowKind::Splash ? kSplashFrameLines * ui::line_pixels(dpi_) : 0;
+  make_surface(native, description.client_size);
+  const ui::Size size = surface_size(native);
   const ui::Point position = description.centred
                                  ? centred_on(monitor_under_pointer(display_, screen_), size)
                                  : ui::Point{0, 0};
@@ -168,19 +183,6 @@ ui::WindowHandle X11Platform::Impl::create_window(const ui::WindowDescription& d
   attributes.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | Button1MotionMask |
                           KeyPressMask | KeyReleaseMask | FocusChangeMask | StructureNotifyMask |
                           LeaveWindowMask;
-  NativeWindow native;
-  native.frame = frame;
-  native.surface = std::make_unique<WindowSurface>(display_, visual_, depth_, size, shared_memory_);
-  if (frame > 0) {
-    // The frame in the window's dark shadow colour; the engine paints only inside it.
-    const ui::PixelView all = native.surface->pixels();
-    const ui::Pixel colour = ui::default_system_colour(21);
-    for (int y = 0; y < all.height; ++y) {
-      for (int x = 0; x < all.width; ++x) {
-        if (!native.client().contains({x, y})) all.at(x, y) = colour;
-      }
-    }
-  }
   native.xid = XCreateWindow(display_, RootWindow(display_, screen_), position.x, position.y,
                              static_cast<unsigned>(size.width), static_cast<unsigned>(size.height),
                              0, depth_, InputOutput, visual_, CWBackPixmap | CWEventMask,
@@ -199,6 +201,38 @@ ui::WindowHandle X11Platform::Impl::create_window(const ui::WindowDescription& d
   handles_[native.xid] = handle;
   windows_.emplace(handle, std::move(native));
   return handle;
+}
+
+void X11Platform::Impl::make_surface(NativeWindow& native, ui::Size client_size) {
+  const ui::Size size{std::max(client_size.width, 1) + 2 * native.frame,
+                      std::max(client_size.height, 1) + 2 * native.frame};
+  native.surface = std::make_unique<WindowSurface>(display_, visual_, depth_, size, shared_memory_);
+  if (native.frame > 0) {
+    // The frame in the window's dark shadow colour; the engine paints only inside it.
+    const ui::PixelView all = native.surface->pixels();
+    const ui::Pixel colour = ui::default_system_colour(21);
+    for (int y = 0; y < all.height; ++y) {
+      for (int x = 0; x < all.width; ++x) {
+        if (!native.client().contains({x, y})) all.at(x, y) = colour;
+      }
+    }
+  }
+}
+
+void X11Platform::Impl::set_client_size(ui::WindowHandle window, ui::Size client_size) {
+  const auto it = windows_.find(window);
+  if (it == windows_.end()) return;
+  NativeWindow& native = it->second;
+  make_surface(native, client_size);
+  const ui::Size size = surface_size(native);
+  // The window stays where it is: its top-left corner on the screen is kept in the hints.
+  int x = 0, y = 0;
+  Window child = 0;
+  XTranslateCoordinates(display_, native.xid, RootWindow(display_, screen_), 0, 0, &x, &y, &child);
+  apply_size_hints(display_, native.xid, size, {x, y});
+  XResizeWindow(display_, native.xid, static_cast<unsigned>(size.width),
+                static_cast<unsigned>(size.height));
+  XFlush(display_);
 }
 
 void X11Platform::Impl::destroy_window(ui::WindowHandle window) {
@@ -313,7 +347,8 @@ void X11Platform::Impl::show_next_error() {
   const std::optional<std::string> text = error_messages_.next_text();
   if (!text) return;
   try {
-    error_window_ = std::make_unique<ErrorWindow>(display_, atoms_, fonts_, *text, shared_memory_);
+    error_window_ =
+        std::make_unique<ErrorWindow>(display_, atoms_, fonts_, *text, shared_memory_, dpi_);
   } catch (const std::exception& failure) {
     // The messages are on standard error already; the application goes on without the window,
     // and the next failure tries again.
@@ -485,9 +520,11 @@ ui::Millis X11Platform::now() const { return Impl::monotonic_now(); }
 std::string X11Platform::local_time_text() { return platform::long_time_text(local_now()); }
 std::string X11Platform::local_date_text() { return platform::short_date_text(local_now()); }
 int X11Platform::screen_dpi() const {
-  return 96;
+  return impl_->dpi();
 }
-void X11Platform::set_client_size(ui::WindowHandle, ui::Size) {}
+void X11Platform::set_client_size(ui::WindowHandle window, ui::Size size) {
+  impl_->set_client_size(window, size);
+}
 std::unique_ptr<ui::Font> X11Platform::open_font(const ui::FontSpec& spec, int dpi) {
   return impl_->open_font(spec, dpi);
 }

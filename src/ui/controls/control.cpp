@@ -44,7 +44,8 @@ void Control::set_visible(bool visible) {
 
 Rect Control::outer_rect() const {
   const Rect origin = container_ ? container_->client_rect() : Rect{};
-  return twips_rect_to_pixels(left_, top_, width_, height_).translated(origin.x, origin.y);
+  return twips_rect_to_pixels(left_, top_, width_, height_, form_.dpi())
+      .translated(origin.x, origin.y);
 }
 
 bool Control::shown_in_window() const {

@@ -16,6 +16,8 @@ class Frame : public Control {
 
   const FrameSpec& frame_spec() const { return std::get<FrameSpec>(spec().kind); }
   const Font& font() const { return *font_; }
+  // The font opened anew for another density.
+  void replace_font(std::unique_ptr<Font> font) { font_ = std::move(font); }
 
  private:
   std::unique_ptr<Font> font_;

@@ -14,6 +14,8 @@ class Image : public Control {
   const ImageSpec& image_spec() const { return std::get<ImageSpec>(spec().kind); }
   bool stretch() const { return image_spec().stretch; }
   const Bitmap& picture() const { return picture_; }
+  // The picture decoded anew for another density.
+  void replace_picture(Bitmap picture) { picture_ = std::move(picture); }
 
  private:
   Bitmap picture_;

@@ -1,5 +1,6 @@
 #include "ui/controls/label.h"
 
+#include "ui/form.h"
 #include "ui/paint/text_layout.h"
 
 namespace tessivar::ui {
@@ -18,9 +19,11 @@ void Label::set_caption(std::string_view caption) {
 }
 
 void Label::fit_to_caption() {
+  // The font measures in the window's pixels; the properties hold twips.
   const Size extent = single_line_extent(*font_, caption_);
-  set_width(static_cast<float>(extent.width * kTwipsPerPixel));
-  set_height(static_cast<float>(extent.height * kTwipsPerPixel));
+  const int dpi = form().dpi();
+  set_width(static_cast<float>(pixels_to_twips(extent.width, dpi)));
+  set_height(static_cast<float>(pixels_to_twips(extent.height, dpi)));
 }
 
 }  // namespace tessivar::ui

@@ -16,6 +16,8 @@ class Label : public Control {
   const LabelSpec& label_spec() const { return std::get<LabelSpec>(spec().kind); }
   const std::string& caption() const { return caption_; }
   const Font& font() const { return *font_; }
+  // The font opened anew for another density. Width and Height stay: they are twips.
+  void replace_font(std::unique_ptr<Font> font) { font_ = std::move(font); }
 
   // A new caption is drawn in place of the old one; with AutoSize the label takes the caption's
   // extent first.

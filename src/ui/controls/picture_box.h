@@ -1,5 +1,5 @@
-// A windowed container with the standard two-pixel sunken edge inside its Width and Height; its
-// picture and its children start at the inner corner of that edge.
+// A windowed container with the standard sunken edge (two lines of the system's width) inside its
+// Width and Height; its picture and its children start at the inner corner of that edge.
 #pragma once
 
 #include <cstdint>
@@ -8,8 +8,6 @@
 #include "ui/pixels.h"
 
 namespace tessivar::ui {
-
-inline constexpr int kPictureBoxBorderPixels = 2;
 
 class PictureBox : public Control {
  public:
@@ -23,10 +21,14 @@ class PictureBox : public Control {
   // The handle of the picture held: 0 when the box holds none.
   std::uint32_t picture_handle() const;
 
-  Rect client_rect() const override { return outer_rect().inset(kPictureBoxBorderPixels); }
+  Rect client_rect() const override { return outer_rect().inset(border_pixels()); }
+  // The width of the sunken edge at the window's density.
+  int border_pixels() const;
 
   // Gives this box the keyboard focus.
   void set_focus();
+  // The picture decoded anew for another density.
+  void replace_picture(Bitmap picture) { picture_ = std::move(picture); }
 
  private:
   Bitmap picture_;

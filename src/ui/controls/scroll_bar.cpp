@@ -39,7 +39,7 @@ void ScrollBar::set_value(std::int16_t value) {
 
 ScrollBarGeometry ScrollBar::geometry() const {
   const Rect bar = outer_rect();
-  ScrollBarGeometry g = scroll_bar_geometry(bar, orientation(), min_, max_, value_);
+  ScrollBarGeometry g = scroll_bar_geometry(bar, orientation(), min_, max_, value_, arrow_length());
   if (look_.dragged_thumb_start && !g.thumb.empty()) {
     // The dragged thumb follows the pointer, held within the track between the arrows.
     const bool h = horizontal();
@@ -55,6 +55,8 @@ ScrollBarGeometry ScrollBar::geometry() const {
   }
   return g;
 }
+
+int ScrollBar::arrow_length() const { return standard_pixels(kScrollArrowLength, form().dpi()); }
 
 void ScrollBar::set_look(const ScrollBarLook& look) {
   if (!window_loaded() || look == look_) return;

@@ -48,6 +48,8 @@ class ScrollBar : public Control {
   }
   // Where the parts lie now, in window pixels; a dragged thumb stands where it is dragged.
   ScrollBarGeometry geometry() const;
+  // The length of its arrow buttons and thumb at the window's density.
+  int arrow_length() const;
   const ScrollBarLook& look() const { return look_; }
   void set_look(const ScrollBarLook& look);
 

@@ -11,8 +11,10 @@
 namespace tessivar::ui {
 namespace {
 
-// Where a frame's caption starts, from the frame's left edge.
+// Where a frame's caption starts, from the frame's left edge, and how far the break in its line
+// reaches either side of the caption, in pixels at 96 dpi.
 constexpr int kFrameCaptionIndent = 8;
+constexpr int kFrameCaptionMargin = 2;
 
 }  // namespace
 
@@ -57,6 +59,7 @@ void Painter::paint_control(const Control& control, PixelView target, Rect clip)
   const Rect shown = outer.intersect(clip);
   if (shown.empty()) return;
 
+  const int dpi = control.form().dpi();
   switch (control.kind()) {
     case ControlKind::Label: {
       const auto& label = static_cast<const Label&>(control);
@@ -84,21 +87,23 @@ void Painter::paint_control(const Control& control, PixelView target, Rect clip)
         draw_bitmap(target, {box.client_rect().x, box.client_rect().y}, box.picture().view(), inside);
       }
       paint_children(box.children(), target, inside);
-      draw_sunken_edge(target, outer, shown, theme_);
+      draw_sunken_edge(target, outer, shown, theme_, dpi);
       break;
     }
     case ControlKind::Frame: {
       const auto& frame = static_cast<const Frame&>(control);
       const FrameSpec& s = frame.frame_spec();
       fill_rect(target, outer, shown, resolve(s.back_color));
+      const int indent = standard_pixels(kFrameCaptionIndent, dpi);
+      const int margin = standard_pixels(kFrameCaptionMargin, dpi);
       Rect gap;
       if (!s.caption.empty()) {
         const Size extent = single_line_extent(frame.font(), s.caption);
-        gap = {outer.x + kFrameCaptionIndent - 2, outer.y, extent.width + 4, extent.height};
+        gap = {outer.x + indent - margin, outer.y, extent.width + 2 * margin, extent.height};
       }
-      draw_group_box(target, outer, gap, shown, theme_);
+      draw_group_box(target, outer, gap, shown, theme_, dpi);
       if (!s.caption.empty()) {
-        draw_text_block(target, {outer.x + kFrameCaptionIndent, outer.y, outer.width - kFrameCaptionIndent, outer.height},
+        draw_text_block(target, {outer.x + indent, outer.y, outer.width - indent, outer.height},
                         shown, frame.font(), s.caption, Alignment::Left, resolve(s.fore_color));
       }
       paint_children(frame.children(), target, shown);
@@ -108,7 +113,7 @@ void Painter::paint_control(const Control& control, PixelView target, Rect clip)
     case ControlKind::VScrollBar: {
       const auto& bar = static_cast<const ScrollBar&>(control);
       draw_scroll_bar(target, outer, bar.orientation(), bar.geometry(), bar.look().pressed, shown,
-                      theme_);
+                      theme_, dpi);
       break;
     }
     case ControlKind::Timer: break;

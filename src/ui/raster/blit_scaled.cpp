@@ -3,29 +3,11 @@
 
 #include "ui/raster/blit.h"
 #include "ui/raster/clipping.h"
+#include "ui/raster/premultiplied.h"
 #include "ui/raster/resample_weights.h"
 
 namespace tessivar::ui {
 namespace {
-
-// A colour with premultiplied channels on the 0..255 scale. Filtering premultiplied colour keeps
-// the hidden colour of a transparent pixel from bleeding into its neighbours.
-struct Premultiplied {
-  float r = 0, g = 0, b = 0, a = 0;
-};
-
-constexpr float kInverse255 = 1.0f / 255.0f;
-
-Premultiplied premultiply(Pixel p) {
-  const float a = pixel_alpha(p);
-  const float k = a * kInverse255;
-  return {pixel_red(p) * k, pixel_green(p) * k, pixel_blue(p) * k, a};
-}
-
-// Rounded to the nearest and held in 0..255; filter weights may overshoot by a rounding error.
-std::uint32_t to_channel(float v) {
-  return static_cast<std::uint32_t>(std::clamp(v, 0.0f, 255.0f) + 0.5f);
-}
 
 // A filtered premultiplied colour over an opaque pixel.
 Pixel composite(const Premultiplied& c, Pixel under) {
@@ -88,13 +70,8 @@ void draw_bitmap_scaled(PixelView target, Rect destination, ConstPixelView sourc
       const auto& span = across.spans[x];
       Premultiplied sum;
       for (int k = 0; k < span.count; ++k) {
-        const float w = across.weights[static_cast<std::size_t>(span.first_weight + k)];
-        const Premultiplied& p =
-            source_row[static_cast<std::size_t>(span.first_source + k - first_column)];
-        sum.r += p.r * w;
-        sum.g += p.g * w;
-        sum.b += p.b * w;
-        sum.a += p.a * w;
+        sum.add(source_row[static_cast<std::size_t>(span.first_source + k - first_column)],
+                across.weights[static_cast<std::size_t>(span.first_weight + k)]);
       }
       out[x] = sum;
     }
@@ -109,12 +86,7 @@ void draw_bitmap_scaled(PixelView target, Rect destination, ConstPixelView sourc
       const float w = down.weights[static_cast<std::size_t>(span.first_weight + k)];
       const Premultiplied* p =
           &filtered[static_cast<std::size_t>(span.first_source + k - first_row) * width];
-      for (std::size_t x = 0; x < width; ++x) {
-        sum[x].r += p[x].r * w;
-        sum[x].g += p[x].g * w;
-        sum[x].b += p[x].b * w;
-        sum[x].a += p[x].a * w;
-      }
+      for (std::size_t x = 0; x < width; ++x) sum[x].add(p[x], w);
     }
     Pixel* to = target.row(visible.y + y) + visible.x;
     for (std::size_t x = 0; x < width; ++x) to[x] = composite(sum[x], to[x]);

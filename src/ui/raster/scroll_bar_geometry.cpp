@@ -14,18 +14,19 @@ struct Track {
   int arrow = 0;   // length of each arrow button
   int start = 0;   // first pixel between the arrows
   int length = 0;  // pixels between the arrows
-  int travel() const { return length - kScrollThumbLength; }
-  bool has_thumb() const { return length >= kScrollThumbLength; }
+  int thumb = 0;   // length of the thumb
+  int travel() const { return length - thumb; }
+  bool has_thumb() const { return length >= thumb; }
 };
 
-Track track_of(Rect bar, ScrollOrientation o) {
+Track track_of(Rect bar, ScrollOrientation o, int standard_length) {
   bar = saturated(bar);
   if (bar.empty()) return {};
   const bool horizontal = o == ScrollOrientation::Horizontal;
   const int bar_start = horizontal ? bar.x : bar.y;
   const int bar_length = horizontal ? bar.width : bar.height;
-  const int arrow = std::min(kScrollArrowLength, bar_length / 2);
-  return {bar_start, arrow, bar_start + arrow, bar_length - 2 * arrow};
+  const int arrow = std::min(standard_length, bar_length / 2);
+  return {bar_start, arrow, bar_start + arrow, bar_length - 2 * arrow, standard_length};
 }
 
 // part * whole / of, rounded to the nearest with halves upwards, for 0 <= part <= of, whole and
@@ -45,8 +46,9 @@ Rect along(Rect bar, ScrollOrientation o, int start, int length) {
 
 }  // namespace
 
-ScrollBarGeometry scroll_bar_geometry(Rect bar, ScrollOrientation o, int min, int max, int value) {
-  const Track track = track_of(bar, o);
+ScrollBarGeometry scroll_bar_geometry(Rect bar, ScrollOrientation o, int min, int max, int value,
+                                      int arrow_length) {
+  const Track track = track_of(bar, o, arrow_length);
   if (track.arrow == 0 && track.length == 0) return {};
   bar = saturated(bar);
 
@@ -65,9 +67,9 @@ ScrollBarGeometry scroll_bar_geometry(Rect bar, ScrollOrientation o, int min, in
     offset = scale_rounded(std::clamp<std::int64_t>(from_min, 0, span), track.travel(), span);
   }
   const int thumb_start = track.start + static_cast<int>(offset);
-  const int thumb_end = thumb_start + kScrollThumbLength;
+  const int thumb_end = thumb_start + track.thumb;
   g.page_back = along(bar, o, track.start, thumb_start - track.start);
-  g.thumb = along(bar, o, thumb_start, kScrollThumbLength);
+  g.thumb = along(bar, o, thumb_start, track.thumb);
   g.page_forward = along(bar, o, thumb_end, track.start + track.length - thumb_end);
   return g;
 }
@@ -81,8 +83,9 @@ ScrollPart scroll_bar_part_at(const ScrollBarGeometry& g, Point p) {
   return ScrollPart::None;
 }
 
-int scroll_bar_value_for_thumb(Rect bar, ScrollOrientation o, int min, int max, int thumb_start) {
-  const Track track = track_of(bar, o);
+int scroll_bar_value_for_thumb(Rect bar, ScrollOrientation o, int min, int max, int thumb_start,
+                               int arrow_length) {
+  const Track track = track_of(bar, o, arrow_length);
   if (!track.has_thumb() || track.travel() == 0) return min;
   const std::int64_t offset =
       std::clamp<std::int64_t>(std::int64_t{thumb_start} - track.start, 0, track.travel());

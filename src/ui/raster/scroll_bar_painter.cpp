@@ -50,20 +50,21 @@ int glyph_depth(Rect button) {
 }
 
 void draw_arrow_button(PixelView target, Rect button, ArrowDirection direction, bool pressed,
-                       Rect clip, const ThemeColours& theme) {
+                       Rect clip, const ThemeColours& theme, int dpi) {
   button = saturated(button);
   if (button.empty()) return;
+  const int line = line_pixels(dpi);
   fill_rect(target, button, clip, theme.face);
   Rect glyph_area = button;
   if (pressed) {
     // A held arrow button is drawn flat, with its glyph nudged as if pushed into the screen.
-    draw_bevel_ring(target, button, clip, theme.shadow, theme.shadow);
-    glyph_area = button.translated(1, 1);
+    draw_bevel_ring(target, button, clip, theme.shadow, theme.shadow, line);
+    glyph_area = button.translated(line, line);
   } else {
-    draw_raised_edge(target, button, clip, theme);
+    draw_raised_edge(target, button, clip, theme, dpi);
   }
   // The glyph never covers the button's border, however small the button.
-  const Rect inside = intersect_wide(clip, button.inset(1));
+  const Rect inside = intersect_wide(clip, button.inset(line));
   draw_arrow_glyph(target, glyph_area, direction, glyph_depth(button), inside, theme.button_text);
 }
 
@@ -78,7 +79,7 @@ void draw_pressed_trough(PixelView target, Rect area, Rect clip, const ThemeColo
 }  // namespace
 
 void draw_scroll_bar(PixelView target, Rect bar, ScrollOrientation o, const ScrollBarGeometry& g,
-                     ScrollPart pressed, Rect clip, const ThemeColours& theme) {
+                     ScrollPart pressed, Rect clip, const ThemeColours& theme, int dpi) {
   bar = saturated(bar);
   clip = intersect_wide(clip, bar);
   if (clip.empty()) return;
@@ -91,13 +92,13 @@ void draw_scroll_bar(PixelView target, Rect bar, ScrollOrientation o, const Scro
   if (pressed == ScrollPart::PageForward) draw_pressed_trough(target, g.page_forward, clip, theme);
 
   draw_arrow_button(target, g.line_back, horizontal ? ArrowDirection::Left : ArrowDirection::Up,
-                    pressed == ScrollPart::LineBack, clip, theme);
+                    pressed == ScrollPart::LineBack, clip, theme, dpi);
   draw_arrow_button(target, g.line_forward,
                     horizontal ? ArrowDirection::Right : ArrowDirection::Down,
-                    pressed == ScrollPart::LineForward, clip, theme);
+                    pressed == ScrollPart::LineForward, clip, theme, dpi);
 
   fill_rect(target, g.thumb, clip, theme.face);
-  draw_raised_edge(target, g.thumb, clip, theme);
+  draw_raised_edge(target, g.thumb, clip, theme, dpi);
 }
 
 }  // namespace tessivar::ui

@@ -1,0 +1,43 @@
+#include "ui/picture_at_density.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "ui/picture/picture_decoder.h"
+#include "ui/raster/scale_picture.h"
+
+namespace tessivar::ui {
+namespace {
+
+// The picture pixels that `shown` window pixels read: the filter reaches a pixel past the last
+// one it centres on, so one more is decoded on top of the rounding.
+int source_pixels_for(int shown, int dpi, int whole) {
+  const double needed = std::ceil(static_cast<double>(shown) * kStandardDpi / dpi) + 1;
+  return static_cast<int>(std::clamp(needed, 1.0, static_cast<double>(whole)));
+}
+
+}  // namespace
+
+Size picture_size_at(Size natural, int dpi) {
+  return {standard_pixels(natural.width, dpi), standard_pixels(natural.height, dpi)};
+}
+
+Bitmap decode_picture_at(std::span<const std::uint8_t> bytes, std::string_view name, Size visible,
+                         int dpi) {
+  if (dpi == kStandardDpi || sniff_picture_format(bytes) == PictureFormat::Ico) {
+    return decode_picture(bytes, name, visible);
+  }
+  const PictureInfo info = read_picture_info(bytes, name);
+  const Size whole{info.width, info.height};
+  const Size drawn = picture_size_at(whole, dpi);
+  const Size shown{std::clamp(visible.width, 0, drawn.width),
+                   std::clamp(visible.height, 0, drawn.height)};
+  if (shown.width == 0 || shown.height == 0) return {};
+  const Bitmap decoded =
+      decode_picture(bytes, name,
+                     {source_pixels_for(shown.width, dpi, whole.width),
+                      source_pixels_for(shown.height, dpi, whole.height)});
+  return scale_picture(decoded.view(), whole, drawn, shown);
+}
+
+}  // namespace tessivar::ui
