@@ -196,24 +196,32 @@ void cut_rows_after(jpeg_decompress_struct& info, JDIMENSION strips) {
   trap_of(reinterpret_cast<j_common_ptr>(&info)).rows_cut = true;
 }
 
-Bitmap decode_jpeg(std::span<const std::uint8_t> bytes, std::string_view name, Size visible) {
+Bitmap decode_jpeg(std::span<const std::uint8_t> bytes, std::string_view name, Size visible,
+                   int eighths) {
   JpegSession session(bytes);
   read_checked_header(session, name);
   jpeg_decompress_struct& info = session.info();
-  const Size out = visible_region(static_cast<int>(info.image_width),
-                                  static_cast<int>(info.image_height), visible);
+  // The inverse transform itself makes the picture `eighths` / 8 of its size: each block comes
+  // out min_DCT_scaled_size pixels on a side.
+  info.scale_num = static_cast<unsigned>(std::clamp(eighths, 1, 16));
+  info.scale_denom = 8;
+  jpeg_calc_output_dimensions(&info);
+  const Size out = visible_region(static_cast<int>(info.output_width),
+                                  static_cast<int>(info.output_height), visible);
   if (out.width == 0 || out.height == 0) return {};
+  const auto block = static_cast<JDIMENSION>(info.min_DCT_scaled_size);
 
   // Smoothing subsampled colour (fancy upsampling) blends each pixel with the colour sample to
   // its right. Cropping exactly at the visible edge would make the last visible column an image
   // edge and change its colour, so one more block column is decoded and dropped.
   const auto decode_width = std::min<JDIMENSION>(
-      info.image_width, static_cast<JDIMENSION>(out.width + info.max_h_samp_factor * DCTSIZE));
+      info.output_width,
+      static_cast<JDIMENSION>(out.width) + static_cast<JDIMENSION>(info.max_h_samp_factor) * block);
   // Of a progressive picture only the visible rows and three more strips are kept: smoothing
   // subsampled colour reads one strip ahead, and a picture whose scans stop short of full
   // detail has its blocks smoothed with neighbours up to two block rows away.
   if (info.progressive_mode) {
-    const auto strip = static_cast<JDIMENSION>(info.max_v_samp_factor * DCTSIZE);
+    const auto strip = static_cast<JDIMENSION>(info.max_v_samp_factor) * block;
     cut_rows_after(info, (static_cast<JDIMENSION>(out.height) + strip - 1) / strip + 3);
   }
   info.out_color_space = kPixelColorSpace;

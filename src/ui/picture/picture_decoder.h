@@ -40,7 +40,11 @@ PictureInfo read_picture_info(std::span<const std::uint8_t> bytes, std::string_v
 // (the result is smaller when the picture is). For an icon, the image that best suits `visible`.
 Bitmap decode_picture(std::span<const std::uint8_t> bytes, std::string_view name, Size visible);
 
-Bitmap decode_jpeg(std::span<const std::uint8_t> bytes, std::string_view name, Size visible);
+// A JPEG can also be decoded at `eighths` / 8 of its size (1 to 16), scaled by the inverse
+// transform itself; `visible` is then in the scaled picture's pixels, which number
+// ceil(size x eighths / 8) on each side.
+Bitmap decode_jpeg(std::span<const std::uint8_t> bytes, std::string_view name, Size visible,
+                   int eighths = 8);
 Bitmap decode_bmp(std::span<const std::uint8_t> bytes, std::string_view name, Size visible);
 
 std::vector<IconImageInfo> read_icon_directory(std::span<const std::uint8_t> bytes,

@@ -94,24 +94,32 @@ struct RegionCase {
 class JpegRegion : public ::testing::TestWithParam<RegionCase> {};
 
 // Decoding only the visible top-left part must give exactly those pixels of the whole decode:
-// cropping may not shift, resample or smear the columns and rows at its edges.
+// cropping may not shift, resample or smear the columns and rows at its edges. The same holds
+// for a picture scaled up by the inverse transform (12 and 16 eighths: 150% and 200%), where the
+// visible part is counted in the scaled picture's pixels.
 TEST_P(JpegRegion, IsExactlyTheTopLeftOfTheWholeDecode) {
   // Eight strips of 16 rows, so that a progressive decode has hidden rows to leave out of its
   // scans for most of the visible sizes.
   const Bytes file = encode_jpeg(test::make_photo_like(75, 120), GetParam().encoding);
-  const Bitmap whole = decode_jpeg(file, "region.jpg", kWhole);
-  ASSERT_EQ(whole.width, 75);
-  ASSERT_EQ(whole.height, 120);
+  for (const int eighths : {8, 12, 16}) {
+    SCOPED_TRACE(std::to_string(eighths) + " eighths");
+    const Bitmap whole = decode_jpeg(file, "region.jpg", kWhole, eighths);
+    const int whole_width = (75 * eighths + 7) / 8, whole_height = (120 * eighths + 7) / 8;
+    ASSERT_EQ(whole.width, whole_width);
+    ASSERT_EQ(whole.height, whole_height);
 
-  const Size visible_sizes[] = {{1, 1},   {17, 9},  {16, 16},  {33, 50},  {75, 21}, {74, 49},
-                                {75, 70}, {75, 97}, {75, 120}, {80, 130}, {9, 200}};
-  for (const Size visible : visible_sizes) {
-    SCOPED_TRACE(std::to_string(visible.width) + "x" + std::to_string(visible.height));
-    const Bitmap part = decode_jpeg(file, "region.jpg", visible);
-    const int width = std::min(visible.width, 75), height = std::min(visible.height, 120);
-    ASSERT_EQ(part.width, width);
-    ASSERT_EQ(part.height, height);
-    EXPECT_EQ(part.pixels, top_left(whole, width, height).pixels);
+    const Size visible_sizes[] = {{1, 1},   {17, 9},  {16, 16},  {33, 50},  {75, 21},
+                                  {74, 49}, {75, 70}, {75, 97},  {75, 120}, {80, 130},
+                                  {9, 200}, {whole_width - 1, whole_height - 3}};
+    for (const Size visible : visible_sizes) {
+      SCOPED_TRACE(std::to_string(visible.width) + "x" + std::to_string(visible.height));
+      const Bitmap part = decode_jpeg(file, "region.jpg", visible, eighths);
+      const int width = std::min(visible.width, whole_width);
+      const int height = std::min(visible.height, whole_height);
+      ASSERT_EQ(part.width, width);
+      ASSERT_EQ(part.height, height);
+      EXPECT_EQ(part.pixels, top_left(whole, width, height).pixels);
+    }
   }
 }
 
