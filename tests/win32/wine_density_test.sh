@@ -8,7 +8,8 @@
 #  - The start screen's client area is 15240 by 9705 twips at the screen's density, each edge
 #    rounded: 1016 by 647 pixels at 96, 1270 by 809 at 120, 1524 by 971 at 144 (970.5 rounds
 #    up), 2032 by 1294 at 192.
-#  - A screenshot of the start screen at 192 dots per inch is saved at SCREENSHOT.
+#  - A screenshot of the start screen at 192 dots per inch is saved at SCREENSHOT, for a person
+#    to look at.
 # The start screen at 192 dots per inch needs a screen of 2560 by 1600 pixels. Skips (status 77)
 # when Wine, Xvfb or ImageMagick's import is missing.
 #   wine_density_test.sh TESSIVAR_EXE DENSITY_CHECK_EXE SCREENSHOT
@@ -26,7 +27,8 @@ start_wine_session "$exe"
 # Every Wine process of the prefix ends first: the next one started reads the new density.
 set_density() {
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
-    >"$session_dir/reg.log" 2>&1 || fail "LogPixels could not be set to $1: $(cat "$session_dir/reg.log")"
+    >"$session_dir/reg.log" 2>&1 ||
+    fail "LogPixels could not be set to $1: $(cat "$session_dir/reg.log")"
   stop_wine
 }
 
@@ -53,10 +55,11 @@ measure_start_screen() {
   read -r _ _ width height < <(client_geometry "$start")
   size="$width x $height"
   if [[ -n ${2:-} ]]; then
-    import -window root "$2" || fail "no screenshot at $1 dots per inch"
+    import -window "$start" "$2" || fail "no screenshot at $1 dots per inch"
   fi
   xdotool windowactivate --sync "$start" key alt+F4 2>/dev/null
   wait_program_end 15 || fail "the program did not end at $1 dots per inch"
+  ((app_status == 0)) || fail "the program ended with status $app_status at $1 dots per inch"
 }
 
 # density  start screen's client area
