@@ -28,7 +28,8 @@ wait_for() {
   done
 }
 
-# Starts Xvfb (its screen x_screen, 1280x800x24 unless set) and openbox and exports DISPLAY; says what failed on standard error and returns 1
+# Starts Xvfb (its screen x_screen, 1280x800x24 unless set) and a window manager (window_manager:
+# openbox unless set, or xfwm4) and exports DISPLAY; says what failed on standard error and returns 1
 # when one of them does not start.
 start_private_x() {
   # Xvfb picks a free display itself and writes its number to fd 3 once it accepts clients.
@@ -37,8 +38,27 @@ start_private_x() {
   session_pids+=($!)
   wait_for 10 test -s "$session_dir/display" || { echo "Xvfb did not start" >&2; return 1; }
   export DISPLAY=":$(head -n1 "$session_dir/display")"
-  openbox --sm-disable >/dev/null 2>&1 &
-  session_pids+=($!)
+  case ${window_manager:-openbox} in
+    openbox)
+      openbox --sm-disable >/dev/null 2>&1 &
+      session_pids+=($!)
+      ;;
+    xfwm4)
+      # xfwm4 reads its settings over a session bus, here one of its own: the bus daemon is
+      # started first and stopped last, and the settings daemon it starts ends with the bus.
+      # No compositor (Xvfb has no use for one), no session manager, no accessibility bus.
+      dbus-daemon --session --nofork --print-address=3 3>"$session_dir/bus" 2>/dev/null &
+      session_pids+=($!)
+      wait_for 10 test -s "$session_dir/bus" || { echo "no session bus for xfwm4" >&2; return 1; }
+      DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$session_dir/bus") NO_AT_BRIDGE=1 \
+        xfwm4 --compositor=off --sm-client-disable >/dev/null 2>&1 &
+      session_pids+=($!)
+      ;;
+    *)
+      echo "unknown window manager ${window_manager}" >&2
+      return 1
+      ;;
+  esac
   wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
-    { echo "openbox did not start" >&2; return 1; }
+    { echo "${window_manager:-openbox} did not start" >&2; return 1; }
 }

@@ -16,7 +16,7 @@ packages=(
   # the picture generator (run by hand) and its icon font
   python3 python3-pil fonts-materialdesignicons-webfont
   # end-to-end tests on a real X server
-  xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick x11-apps
+  xvfb openbox xfwm4 xfconf dbus xdotool x11-utils x11-xserver-utils imagemagick x11-apps
   # regional formats, for the clock texts' tests in other locales
   locales-all
   # the Windows program: mingw-w64 cross-compilers, the tools that cross-build its libraries from

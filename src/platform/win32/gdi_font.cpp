@@ -13,25 +13,23 @@ namespace tessivar::win32 {
 
 namespace {
 
-constexpr int kLayoutDotsPerInch = 96;
-
 COLORREF colour_ref(ui::Pixel colour) {
   return RGB(ui::pixel_red(colour), ui::pixel_green(colour), ui::pixel_blue(colour));
 }
 
 }  // namespace
 
-int gdi_font_height(double points) {
-  return -static_cast<int>(std::lround(points * kLayoutDotsPerInch / 72.0));
+int gdi_font_height(double points, int dpi) {
+  return -static_cast<int>(std::lround(points * dpi / 72.0));
 }
 
-GdiFont::GdiFont(const ui::FontSpec& spec) {
+GdiFont::GdiFont(const ui::FontSpec& spec, int dpi) {
   std::wstring face = to_utf16(spec.face);
   if (face.size() >= LF_FACESIZE) face.resize(LF_FACESIZE - 1);
   font_ =
-      CreateFontW(gdi_font_height(spec.points), 0, 0, 0, spec.weight, spec.italic, spec.underline,
-                  spec.strikeout, spec.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+      CreateFontW(gdi_font_height(spec.points, dpi), 0, 0, 0, spec.weight, spec.italic,
+                  spec.underline, spec.strikeout, spec.charset, OUT_DEFAULT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
   dc_ = CreateCompatibleDC(nullptr);
   if (!font_ || !dc_) {
     if (font_) DeleteObject(font_);

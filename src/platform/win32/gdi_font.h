@@ -1,6 +1,6 @@
-// Text through GDI: the named face at the size the layouts were made for (96 dots per inch),
-// measured with GetTextExtentPoint32W and drawn with ExtTextOutW, so a user's font smoothing
-// settings apply as in any other program.
+// Text through GDI: the named face at its point size at the window's density, measured with
+// GetTextExtentPoint32W and drawn with ExtTextOutW, so a user's font smoothing settings apply as
+// in any other program.
 #pragma once
 
 #include <string>
@@ -10,15 +10,15 @@
 
 namespace tessivar::win32 {
 
-// The character height GDI is asked for: the em size in pixels at 96 dots per inch, negative so
+// The character height GDI is asked for: the em size in pixels at `dpi` dots per inch, negative so
 // that GDI matches the character height rather than the cell height.
-int gdi_font_height(double points);
+int gdi_font_height(double points, int dpi);
 
 class GdiFont final : public ui::Font {
  public:
   // Raises ui::PlatformError when GDI cannot make the font or its drawing context. GDI itself
   // substitutes its nearest font for a face that is not installed.
-  explicit GdiFont(const ui::FontSpec& spec);
+  GdiFont(const ui::FontSpec& spec, int dpi);
   ~GdiFont() override;
   GdiFont(const GdiFont&) = delete;
   GdiFont& operator=(const GdiFont&) = delete;
