@@ -39,7 +39,7 @@ entry=$prefix/share/applications/org.example.tessivar.desktop
 [[ -f $entry ]] || fail "the desktop entry is missing"
 desktop-file-validate "$entry" || fail "the desktop entry is not valid"
 for line in 'Type=Application' 'Name=Tessivar' 'Exec=tessivar' 'Icon=tessivar' \
-  'Categories=Utility;' 'StartupWMClass=Tessivar'; do
+  'Categories=Utility;' 'StartupWMClass=Tessivar' 'StartupNotify=true'; do
   grep -qxF "$line" "$entry" || fail "the desktop entry has no line $line"
 done
 grep -q '^Comment=.' "$entry" || fail "the desktop entry has no Comment"
