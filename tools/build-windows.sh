@@ -29,6 +29,7 @@ for preset in "${presets[@]}"; do
   if [[ ! -f build/$preset/CMakeCache.txt ]]; then
     cmake --preset "$preset"
   fi
-  cmake --build --preset "$preset" --target tessivar tessivar_key_check tessivar_density_check package
+  cmake --build --preset "$preset" --target tessivar tessivar_key_check tessivar_density_check tessivar_faces_check \
+    package
   echo "build-windows: build/$preset/tessivar.exe ($(stat -c %s "build/$preset/tessivar.exe") bytes)"
 done
