@@ -93,6 +93,13 @@ GdiFont::~GdiFont() {
   if (fallback_) DeleteObject(fallback_);
 }
 
+std::wstring GdiFont::selected_face() const {
+  SelectObject(dc_, font_);
+  wchar_t face[LF_FACESIZE] = {};
+  GetTextFaceW(dc_, LF_FACESIZE, face);
+  return face;
+}
+
 bool GdiFont::covers(const std::wstring& text) const {
   std::wstring glyphs(text.size(), L'\0');
   const DWORD done =

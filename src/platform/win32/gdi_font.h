@@ -26,6 +26,8 @@ class GdiFont final : public ui::Font {
   GdiFont& operator=(const GdiFont&) = delete;
 
   ui::FontMetrics metrics() const override { return metrics_; }
+  // The face GDI draws this font with (GetTextFaceW), for the checks.
+  std::wstring selected_face() const;
   int measure(std::string_view utf8) const override;
   void draw(ui::PixelView target, ui::Rect clip, ui::Point origin, std::string_view utf8,
             ui::Pixel colour) const override;
