@@ -47,6 +47,20 @@ bool same_face(std::string_view a, std::string_view b) {
   });
 }
 
+struct FaceSearch {
+  std::wstring_view face;
+  bool found;
+};
+
+// A named function: a lambda does not convert to the stdcall callback of 32-bit Windows.
+int CALLBACK note_face(const LOGFONTW* font, const TEXTMETRICW* /*metrics*/, DWORD /*type*/,
+                       LPARAM data) {
+  auto* search = reinterpret_cast<FaceSearch*>(data);
+  if (_wcsicmp(font->lfFaceName, std::wstring(search->face).c_str()) != 0) return 1;
+  search->found = true;
+  return 0;  // one is enough
+}
+
 const SubstituteFontFile* nearest_member(std::wstring_view family, int weight) {
   const SubstituteFontFile* best = nullptr;
   for (const SubstituteFontFile& file : substitute_font_files()) {
@@ -68,22 +82,10 @@ bool face_is_installed(std::wstring_view face) {
   // GDI enumerates the fonts of the family named, whatever their script; a face name it only
   // substitutes (FontSubstitutes) is not a font the machine has. Wine may enumerate such a one
   // under its substitute's name, which the comparison below turns away.
-  bool found = false;
-  struct Search {
-    std::wstring_view face;
-    bool* found;
-  } search{face, &found};
-  EnumFontFamiliesExW(
-      dc, &wanted,
-      [](const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM data) -> int {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (_wcsicmp(font->lfFaceName, std::wstring(s->face).c_str()) != 0) return 1;
-        *s->found = true;
-        return 0;
-      },
-      reinterpret_cast<LPARAM>(&search), 0);
+  FaceSearch search{face, false};
+  EnumFontFamiliesExW(dc, &wanted, note_face, reinterpret_cast<LPARAM>(&search), 0);
   DeleteDC(dc);
-  return found;
+  return search.found;
 }
 
 SubstituteFaces::SubstituteFaces() {
