@@ -15,6 +15,8 @@ packages=(
   fonts-noto-core fonts-dejavu-core
   # the picture generator (run by hand) and its icon font
   python3 python3-pil fonts-materialdesignicons-webfont
+  # the Windows build cuts the stand-in fonts down from the font packages above
+  python3-fonttools
   # end-to-end tests on a real X server
   xvfb openbox xfwm4 xfconf dbus xdotool x11-utils x11-xserver-utils imagemagick x11-apps
   # regional formats, for the clock texts' tests in other locales

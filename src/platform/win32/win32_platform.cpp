@@ -11,6 +11,7 @@
 #include "platform/win32/gdi_font.h"
 #include "platform/win32/key_translation.h"
 #include "platform/win32/process_launcher.h"
+#include "platform/win32/substitute_faces.h"
 #include "platform/win32/tick_clock.h"
 #include "platform/win32/utf16.h"
 #include "platform/win32/window_icon.h"
@@ -79,6 +80,7 @@ class Win32Platform::Impl {
   ui::Millis now() { return clock_.extend(GetTickCount()); }
   int screen_dpi();
   void set_client_size(ui::WindowHandle window, ui::Size size);
+  const SubstituteFaces& faces() const { return faces_; }
 
  private:
   static LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -95,6 +97,7 @@ class Win32Platform::Impl {
   HINSTANCE instance_;
   WindowIcons icons_;
   TickClock clock_;
+  SubstituteFaces faces_;
   CharacterJoiner characters_;
   std::map<ui::WindowHandle, NativeWindow> windows_;
   std::map<HWND, ui::WindowHandle> handles_;
@@ -464,7 +467,11 @@ void Win32Platform::set_client_size(ui::WindowHandle window, ui::Size size) {
   impl_->set_client_size(window, size);
 }
 std::unique_ptr<ui::Font> Win32Platform::open_font(const ui::FontSpec& spec, int dpi) {
-  return std::make_unique<GdiFont>(spec, dpi > 0 ? dpi : kDefaultDpi);
+  return std::make_unique<GdiFont>(spec, impl_->faces().face_for(spec),
+                                   dpi > 0 ? dpi : kDefaultDpi);
+}
+std::span<const FaceState> Win32Platform::face_states() const {
+  return impl_->faces().states();
 }
 ui::Pixel Win32Platform::system_colour(int index) const {
   const COLORREF colour = GetSysColor(index);
