@@ -15,16 +15,19 @@ packages=(
   fonts-noto-core fonts-dejavu-core
   # the picture generator (run by hand) and its icon font
   python3 python3-pil fonts-materialdesignicons-webfont
+  # the Windows build cuts the stand-in fonts down from the font packages above
+  python3-fonttools
   # end-to-end tests on a real X server
-  xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick x11-apps
+  xvfb openbox xfwm4 xfconf dbus xdotool x11-utils x11-xserver-utils imagemagick x11-apps
   # regional formats, for the clock texts' tests in other locales
   locales-all
   # the Windows program: mingw-w64 cross-compilers, the tools that cross-build its libraries from
   # Debian's source packages, and Wine with the resource reader for its tests
   g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686
   binutils-mingw-w64-x86-64 dpkg-dev nasm wine wine64 python3-pefile zip
-  # installing: the desktop entry's validator, readelf for the version record
-  desktop-file-utils binutils
+  # installing: the desktop entry's validator, readelf for the version record, and the checkers
+  # of the Debian package and of its AppStream metadata
+  desktop-file-utils binutils lintian appstream
 )
 
 # The Windows build fetches its libraries' Debian source packages: a deb-src entry must exist.

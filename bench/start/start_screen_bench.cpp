@@ -43,6 +43,11 @@ void BM_LoadAndFirstPaint(benchmark::State& state) {
     h.app.unload("Pellomark");
     state.ResumeTiming();
   }
+  h.app.show("Pellomark");
+  h.app.paint_pending();
+  const ui::Size client = h.form("Pellomark").client_size();
+  state.counters["client_pixels"] = static_cast<double>(client.width) * client.height;
+  h.app.unload("Pellomark");
   h.platform.set_screen_dpi(ui::kStandardDpi);
   h.app.show("Pellomark");
   h.app.paint_pending();

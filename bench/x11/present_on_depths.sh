@@ -8,7 +8,7 @@ for depth in 24 16 30; do
   (
     source "$root/tools/private_x_session.sh"
     x_screen=1280x800x$depth
-    x_window_manager=none
+    window_manager=none
     start_private_x || exit 1
     "$bench" --benchmark_filter=BM_PresentFrame "$@"
   )

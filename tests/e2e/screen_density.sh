@@ -23,13 +23,14 @@ start_program
 wait_for 5 has_window_of_type SPLASH || fail "no splash window appeared"
 read -r x y w h < <(client_geometry "$(window_of_type SPLASH)")
 [[ "$w $h" == "1126 604" ]] || fail "splash window is ${w}x${h}, not 1122x600 in a two-pixel frame"
-[[ "$x $y" == "$(((2560 - 1126) / 2)) $(((1600 - 604) / 2))" ]] || fail "splash not centred: at $x,$y"
+[[ "$x $y" == "$(frame_centred_position "$(window_of_type SPLASH)" 2560 1600)" ]] ||
+  fail "splash not centred: at $x,$y"
 
 wait_for 5 has_window_named 'Tessivar 1.0 (BETA)' || fail "the start screen did not appear"
 start=$(windows_named 'Tessivar 1.0 (BETA)')
 read -r x y w h < <(client_geometry "$start")
 [[ "$w $h" == "2032 1294" ]] || fail "start screen client is ${w}x${h}, not 2032x1294"
-[[ "$x $y" == "$(((2560 - 2032) / 2)) $(((1600 - 1294) / 2))" ]] || fail "start screen not centred: at $x,$y"
+[[ "$x $y" == "$(frame_centred_position "$start" 2560 1600)" ]] || fail "start screen not centred: at $x,$y"
 xprop -id "$start" | grep -q 'program specified minimum size: 2032 by 1294' || fail "size hints"
 sleep 0.3
 

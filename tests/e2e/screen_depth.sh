@@ -16,7 +16,7 @@ channel_bits=$2
 shift 2
 x_screen=1280x800x$depth
 x_server_options=("$@")
-[[ " $* " == *" -cc 5 "* ]] && x_window_manager=none
+[[ " $* " == *" -cc 5 "* ]] && window_manager=none
 references=$(dirname "$0")/../forms/references
 start_x_session
 

@@ -9,7 +9,7 @@ skip_unless_tools
 for depth in 24 16 15 30 8; do
   (
     x_screen=1280x800x$depth
-    x_window_manager=none
+    window_manager=none
     session_pids=()
     session_dir=$(mktemp -d /tmp/tessivar-x.XXXXXX)
     trap stop_session EXIT

@@ -11,7 +11,7 @@ fail() {
 # CTest counts exit status 77 as skipped (SKIP_RETURN_CODE).
 skip_unless_tools() {
   local tool
-  for tool in Xvfb openbox xdotool xprop xwininfo "$@"; do
+  for tool in Xvfb "${window_manager:-openbox}" xdotool xprop xwininfo "$@"; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
   done
 }
@@ -66,3 +66,19 @@ has_window_of_type() { [[ -n $(window_of_type "$1") ]]; }
 has_no_window_of_type() { [[ -z $(window_of_type "$1") ]]; }
 has_window_named() { [[ -n $(windows_named "$1") ]]; }
 has_no_window_named() { [[ -z $(windows_named "$1") ]]; }
+
+# "LEFT RIGHT TOP BOTTOM" of the frame the manager drew round window $1 (all 0 when it says none).
+frame_extents() {
+  local extents
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ',')
+  echo "${extents:-0 0 0 0}"
+}
+
+# "X Y" where the client area of window $1 stands when its whole frame is centred on a screen
+# $2 by $3 pixels large.
+frame_centred_position() {
+  local l r t b w h
+  read -r l r t b < <(frame_extents "$1")
+  read -r _ _ w h < <(client_geometry "$1")
+  echo "$((($2 - (w + l + r)) / 2 + l)) $((($3 - (h + t + b)) / 2 + t))"
+}

@@ -128,9 +128,24 @@ def check_manifest(exe, found):
     # XP rejects prefixed namespaces: every element must be unprefixed.
     prefixed = [e.tagName for e in document.getElementsByTagName("*") if ":" in e.tagName]
     check(not prefixed, f"{exe}: manifest elements with prefixes {prefixed}")
-    aware = document.getElementsByTagName("dpiAware")
-    check(len(aware) == 1 and aware[0].firstChild.data.strip() == "true",
-          f"{exe}: manifest declares no DPI awareness")
+    # Windows reads the density settings only where the schema puts them, each in its own
+    # namespace; misplaced or misspelt, they are ignored and the program is stretched as a bitmap.
+    settings = {}
+    for application in document.documentElement.getElementsByTagName("application"):
+        if application.namespaceURI != "urn:schemas-microsoft-com:asm.v3":
+            continue
+        for holder in application.childNodes:
+            if holder.nodeType == holder.ELEMENT_NODE and holder.tagName == "windowsSettings":
+                for setting in holder.getElementsByTagName("*"):
+                    settings[(setting.namespaceURI, setting.tagName)] = setting.firstChild.data
+    aware = settings.get(("http://schemas.microsoft.com/SMI/2005/WindowsSettings", "dpiAware"))
+    check(aware is not None and aware.strip() == "true",
+          f"{exe}: manifest declares no system DPI awareness (dpiAware true in windowsSettings)")
+    awareness = settings.get(
+        ("http://schemas.microsoft.com/SMI/2016/WindowsSettings", "dpiAwareness"))
+    check(awareness is not None and
+          [value.strip() for value in awareness.split(",")] == ["PerMonitorV2", "System"],
+          f"{exe}: manifest's dpiAwareness is {awareness!r}, not 'PerMonitorV2, System'")
     check(len(document.getElementsByTagName("supportedOS")) == 5,
           f"{exe}: manifest does not list Vista, 7, 8, 8.1 and 10")
 

@@ -1,18 +1,29 @@
 #!/usr/bin/env bash
-# The 64-bit Windows program under Wine, in a fresh prefix on a private Xvfb with openbox:
-#  - the splash window hands over to "Tessivar 1.0 (BETA)" with a 1016 by 647 client area;
+# A Windows program under Wine, in a fresh prefix on a private Xvfb with openbox, the prefix set
+# to the Windows version given (winxp for the 32-bit program, in a 32-bit prefix; winxp64, win7
+# or win10 for the 64-bit one):
+#  - the splash window (561 by 300 client area) hands over to "Tessivar 1.0 (BETA)" with a 1016
+#    by 647 client area;
 #  - a click on the Cmd tile starts Wine's cmd.exe;
 #  - a click on the Calc tile, whose program Wine lacks, shows the error box and the start
 #    screen stays;
 #  - the Outlook Express tile ("C:\Program Files\Outlook Express\msimn.exe", unquoted) does not
-#    start a program planted at "C:\Program Files\Outlook.exe": it fails with the error box.
-# Skips (status 77) when Wine, Xvfb or the mingw-w64 compiler for the planted program is missing.
-#   wine_session_test.sh TESSIVAR_EXE
+#    start a program planted at "C:\Program Files\Outlook.exe": it fails with the error box;
+#  - the About tile opens the About window (453 by 443), once however often it is clicked.
+# Skips (status 77) when Wine, Xvfb or the mingw-w64 compiler for the planted program is missing,
+# and for the 32-bit program where this machine's Wine cannot start 32-bit programs.
+#   wine_session_test.sh TESSIVAR_EXE WINDOWS_VERSION
 set -uo pipefail
 exe=$(realpath "$1")
+version=$2
 source "$(dirname "$0")/wine_prefix.sh"
 
-start_wine_session "$exe"
+if [[ $version == winxp ]]; then
+  start_wine32_session "$exe"
+else
+  start_wine_session "$exe"
+fi
+set_windows_version "$version"
 
 # The planted programs: were the unquoted path split at its first space, Windows would run one.
 plant_program "$drive_c/Program Files/Outlook.exe" "$drive_c/Program.exe"
@@ -35,6 +46,11 @@ wait_for 30 has_program_window || fail "no window appeared within 30 s"
 splash_ms=$((($(date +%s%N) - started) / 1000000))
 first_window=$(program_windows | head -n1)
 echo "the splash window appeared after $splash_ms ms"
+# No window manager frames the splash window: Wine draws its one-pixel border (WS_BORDER) inside
+# the X window itself, which is the client area and that border.
+read -r _ _ width height < <(client_geometry "$first_window")
+[[ "$width x $height" == "563 x 302" ]] ||
+  fail "the splash window is $width x $height with its border, not a client area of 561 x 300"
 # Read while the splash is up; should the hand-over win the race, there is nothing to read.
 if splash_state=$(xprop -id "$first_window" _NET_WM_STATE 2>/dev/null); then
   grep -q SKIP_TASKBAR <<<"$splash_state" || fail "the splash window has a taskbar button"
@@ -88,6 +104,8 @@ click_start 528 608
 sleep 0.5
 (($(windows_named "$about_title" | wc -l) == 1)) || fail "more than one About window"
 about=$(windows_named "$about_title")
+about_size=$(windows_client_size "$about_title")
+[[ $about_size == "453 x 443" ]] || fail "the About window's client area is ${about_size:-unknown}"
 xprop -id "$about" _NET_WM_STATE | grep -q SKIP_TASKBAR || fail "the About window has a taskbar button"
 
 # Closing the start screen leaves the About window; closing that ends the program.

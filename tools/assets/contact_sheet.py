@@ -44,7 +44,14 @@ def write(paths, out):
     pictures = []
     for path in paths:
         name = os.path.basename(path)
-        picture = icon_strip(path) if name.endswith(".ico") else Image.open(path).convert("RGB")
+        if name.endswith(".ico"):
+            picture = icon_strip(path)
+        else:
+            picture = Image.open(path).convert("RGBA")
+            # Transparent pictures (the theme icon) over a light check, as the icons' images.
+            backdrop = checker(picture.size, True).convert("RGBA")
+            backdrop.alpha_composite(picture)
+            picture = backdrop.convert("RGB")
         pictures.append((name, picture))
     # Shelf packing: fill rows left to right, largest first.
     pictures.sort(key=lambda item: (-item[1].height, item[0]))

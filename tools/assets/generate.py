@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Writes every picture of the launcher into assets/: the tiles, the start screen's wallpaper,
 canvas picture, logo, About symbol and icon, the splash window's pictures and the About
-window's emblem and banner.
+window's emblem and banner; and the icon at 256 pixels for the Linux desktop's icon theme.
 
 Run it by hand with Debian's Python, which has python3-pil:
 
@@ -44,6 +44,12 @@ def bmp(image):
     return write
 
 
+def png(image):
+    def write(path):
+        image.save(path, "PNG")  # keeps the alpha channel of an RGBA image
+    return write
+
+
 def raw(data):
     def write(path):
         with open(path, "wb") as out:
@@ -64,6 +70,7 @@ def pictures():
     yield "start-canvas.jpg", jpeg(scenes.canvas_picture(), progressive=True,
                                    subsampling=HALF_CHROMA)
     yield "app-icon.ico", raw(icons.app_icon())
+    yield "app-icon-256.png", png(icons.theme_icon(256))
     yield "splash-picture.bmp", bmp(scenes.splash_picture())
     yield "splash-emblem.jpg", jpeg(scenes.window_emblem((96, 96), scenes.EMBLEM_GREY,
                                                          scenes.LIME))

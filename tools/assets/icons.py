@@ -113,6 +113,13 @@ def app_icon():
     return icon_file.icon_file(images)
 
 
+def theme_icon(size):
+    """The flag drawn at `size` pixels square for the desktop's icon theme, at a size larger
+    than any the icon file holds (the Windows program's resources are that file, byte for
+    byte, so it keeps its twelve images). Drawn at that size, never scaled from a smaller one."""
+    return flag_image(size)
+
+
 def placeholder_logo():
     """A small white box holding a red disc, a green triangle and a blue square, in the sixteen
     VGA colours, so that it needs no dithering at four bits."""

@@ -13,25 +13,57 @@ namespace tessivar::win32 {
 
 namespace {
 
-constexpr int kLayoutDotsPerInch = 96;
-
 COLORREF colour_ref(ui::Pixel colour) {
   return RGB(ui::pixel_red(colour), ui::pixel_green(colour), ui::pixel_blue(colour));
 }
 
 }  // namespace
 
-int gdi_font_height(double points) {
-  return -static_cast<int>(std::lround(points * kLayoutDotsPerInch / 72.0));
+int gdi_font_height(double points, int dpi) {
+  return -static_cast<int>(std::lround(points * dpi / 72.0));
 }
 
-GdiFont::GdiFont(const ui::FontSpec& spec) {
-  std::wstring face = to_utf16(spec.face);
-  if (face.size() >= LF_FACESIZE) face.resize(LF_FACESIZE - 1);
-  font_ =
-      CreateFontW(gdi_font_height(spec.points), 0, 0, 0, spec.weight, spec.italic, spec.underline,
-                  spec.strikeout, spec.charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+LOGFONTW logical_font(const ui::FontSpec& spec, std::wstring_view face, int weight, int dpi) {
+  LOGFONTW font{};
+  font.lfHeight = gdi_font_height(spec.points, dpi);
+  font.lfWeight = weight;
+  font.lfItalic = spec.italic;
+  font.lfUnderline = spec.underline;
+  font.lfStrikeOut = spec.strikeout;
+  font.lfCharSet = spec.charset;
+  font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  font.lfQuality = DEFAULT_QUALITY;
+  font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+  std::copy_n(face.begin(), std::min<std::size_t>(face.size(), LF_FACESIZE - 1), font.lfFaceName);
+  return font;
+}
+
+// The width GDI is asked for to draw `font` `scale` times as wide as it is drawn by itself: its
+// average character width at its natural width, scaled. 0 (natural) where that cannot be read.
+LONG narrowed_width(const LOGFONTW& font, double scale) {
+  HFONT natural = CreateFontIndirectW(&font);
+  HDC dc = CreateCompatibleDC(nullptr);
+  LONG width = 0;
+  if (natural && dc) {
+    HGDIOBJ old = SelectObject(dc, natural);
+    TEXTMETRICW metrics{};
+    if (GetTextMetricsW(dc, &metrics) && metrics.tmAveCharWidth > 0) {
+      width = std::max<LONG>(1, std::lround(metrics.tmAveCharWidth * scale));
+    }
+    SelectObject(dc, old);
+  }
+  if (dc) DeleteDC(dc);
+  if (natural) DeleteObject(natural);
+  return width;
+}
+
+GdiFont::GdiFont(const ui::FontSpec& spec, const GdiFace& face, int dpi)
+    : substitute_(face.substitute) {
+  as_named_ = logical_font(spec, to_utf16(spec.face), spec.weight, dpi);
+  LOGFONTW chosen = logical_font(spec, face.name, face.weight, dpi);
+  if (face.width_scale != 1.0) chosen.lfWidth = narrowed_width(chosen, face.width_scale);
+  font_ = CreateFontIndirectW(&chosen);
   dc_ = CreateCompatibleDC(nullptr);
   if (!font_ || !dc_) {
     if (font_) DeleteObject(font_);
@@ -58,11 +90,36 @@ GdiFont::~GdiFont() {
   SelectObject(dc_, old_font_);
   DeleteDC(dc_);
   DeleteObject(font_);
+  if (fallback_) DeleteObject(fallback_);
+}
+
+std::wstring GdiFont::selected_face() const {
+  SelectObject(dc_, font_);
+  wchar_t face[LF_FACESIZE] = {};
+  GetTextFaceW(dc_, LF_FACESIZE, face);
+  return face;
+}
+
+bool GdiFont::covers(const std::wstring& text) const {
+  std::wstring glyphs(text.size(), L'\0');
+  const DWORD done =
+      GetGlyphIndicesW(dc_, text.c_str(), static_cast<int>(text.size()),
+                       reinterpret_cast<WORD*>(glyphs.data()), GGI_MARK_NONEXISTING_GLYPHS);
+  if (done == GDI_ERROR) return false;
+  return glyphs.find(static_cast<wchar_t>(0xFFFF)) == std::wstring::npos;
+}
+
+void GdiFont::select_for(const std::wstring& text) const {
+  SelectObject(dc_, font_);
+  if (!substitute_ || covers(text)) return;
+  if (!fallback_) fallback_ = CreateFontIndirectW(&as_named_);
+  if (fallback_) SelectObject(dc_, fallback_);
 }
 
 int GdiFont::measure(std::string_view utf8) const {
   const std::wstring text = to_utf16(utf8);
   if (text.empty() || text.size() > INT_MAX) return 0;
+  select_for(text);
   SIZE extent{};
   if (!GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &extent)) return 0;
   return extent.cx;
@@ -97,6 +154,7 @@ void GdiFont::draw(ui::PixelView target, ui::Rect clip, ui::Point origin, std::s
                    ui::Pixel colour) const {
   const std::wstring text = to_utf16(utf8);
   if (text.empty() || text.size() > INT_MAX) return;
+  select_for(text);
   SIZE extent{};
   GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &extent);
   const ui::Rect reach{origin.x - overhang_, origin.y - metrics_.ascent,

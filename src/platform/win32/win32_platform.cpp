@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <deque>
 #include <map>
+#include <string>
 
 #include "platform/win32/clock_text.h"
+#include "platform/win32/display_density.h"
 #include "platform/win32/error_window.h"
 #include "platform/win32/gdi_font.h"
 #include "platform/win32/key_translation.h"
 #include "platform/win32/process_launcher.h"
+#include "platform/win32/substitute_faces.h"
 #include "platform/win32/tick_clock.h"
 #include "platform/win32/utf16.h"
 #include "platform/win32/window_icon.h"
@@ -34,10 +37,31 @@ ui::Point client_point(LPARAM lparam) {
   return {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
 }
 
+// Resizes the window, its top-left corner staying, so that its client area is `client` at `dpi`.
+bool fit_client_area(HWND hwnd, ui::Size client, int dpi) {
+  const auto style = static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE));
+  const auto extended = static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE));
+  const RECT frame = frame_around(client, style, extended, dpi);
+  const LONG width = frame.right - frame.left;
+  const LONG height = frame.bottom - frame.top;
+  if (IsIconic(hwnd)) {
+    // A minimised window takes its size when it is restored.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (!GetWindowPlacement(hwnd, &placement)) return false;
+    placement.rcNormalPosition.right = placement.rcNormalPosition.left + width;
+    placement.rcNormalPosition.bottom = placement.rcNormalPosition.top + height;
+    return SetWindowPlacement(hwnd, &placement) != FALSE;
+  }
+  return SetWindowPos(hwnd, nullptr, 0, 0, width, height,
+                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
+}
+
 struct NativeWindow {
   HWND hwnd = nullptr;
   std::unique_ptr<WindowSurface> surface;
   bool shown = false;
+  bool has_icon = false;
 };
 
 }  // namespace
@@ -54,24 +78,35 @@ class Win32Platform::Impl {
   void present(ui::WindowHandle window, std::span<const ui::Rect> areas);
   ui::WaitStatus wait_input(std::optional<ui::Millis> deadline, Input& input);
   ui::Millis now() { return clock_.extend(GetTickCount()); }
+  int screen_dpi();
+  void set_client_size(ui::WindowHandle window, ui::Size size);
+  const SubstituteFaces& faces() const { return faces_; }
 
  private:
   static LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT handle(ui::WindowHandle handle, HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  void move_to_new_density(ui::WindowHandle handle, HWND hwnd, WPARAM wparam, LPARAM lparam);
+  static bool suggest_size_at_density(HWND hwnd, WPARAM wparam, LPARAM lparam);
   void paint(ui::WindowHandle handle, HWND hwnd);
   HWND hidden_owner();
   void queue(Input input) { queue_.push_back(input); }
   bool is_ours(HWND hwnd) const { return handles_.contains(hwnd); }
 
+  // First of all: the awareness decides what every later call answers, the icons' sizes too.
+  [[maybe_unused]] const bool per_monitor_aware_ = become_per_monitor_aware();
   HINSTANCE instance_;
   WindowIcons icons_;
   TickClock clock_;
+  SubstituteFaces faces_;
   CharacterJoiner characters_;
   std::map<ui::WindowHandle, NativeWindow> windows_;
   std::map<HWND, ui::WindowHandle> handles_;
   std::deque<Input> queue_;
   HWND hidden_owner_ = nullptr;
   ui::WindowHandle next_handle_ = 1;
+  // The density screen_dpi() last answered, which the engine lays the next window out at; 0
+  // before it is asked.
+  int promised_dpi_ = 0;
 };
 
 Win32Platform::Impl::Impl() : instance_(GetModuleHandleW(nullptr)), icons_(instance_) {
@@ -110,11 +145,20 @@ HWND Win32Platform::Impl::hidden_owner() {
   return hidden_owner_;
 }
 
+int Win32Platform::Impl::screen_dpi() {
+  promised_dpi_ = monitor_dpi(pointer_monitor());
+  return promised_dpi_;
+}
+
 ui::WindowHandle Win32Platform::Impl::create_window(const ui::WindowDescription& description) {
   const ui::Size size{std::max(description.client_size.width, 1),
                       std::max(description.client_size.height, 1)};
   const WindowStyles styles = window_styles(description);
-  const RECT place = window_placement(styles, size, description.centred);
+  // The window opens on the monitor that holds the pointer, so its frame is measured at that
+  // monitor's density.
+  const HMONITOR monitor = pointer_monitor();
+  const int dpi = monitor_dpi(monitor);
+  const RECT place = window_placement(styles, size, dpi, monitor, description.centred);
   NativeWindow native;
   native.surface = std::make_unique<WindowSurface>(size);
   const std::wstring title = to_utf16(description.title);
@@ -126,11 +170,42 @@ ui::WindowHandle Win32Platform::Impl::create_window(const ui::WindowDescription&
     throw ui::PlatformError("Cannot create the window \"" + std::string(description.title) +
                             "\": " + system_message(GetLastError()));
   }
-  if (!description.icon_ico.empty()) icons_.apply(native.hwnd);
+  native.has_icon = !description.icon_ico.empty();
+  if (native.has_icon) icons_.apply(native.hwnd, dpi);
   const ui::WindowHandle handle = next_handle_++;
   handles_[native.hwnd] = handle;
+  const HWND hwnd = native.hwnd;
   windows_.emplace(handle, std::move(native));
+
+  // Windows gives a window the density of the monitor that holds most of it, which may not be
+  // the one measured (a window wider than its monitor, the pointer moved meanwhile): the frame
+  // is measured again at the window's own, and the engine, which laid the window out at the
+  // density it was promised, is told of the one the window has.
+  const int actual = window_dpi(hwnd);
+  if (actual != dpi) {
+    fit_client_area(hwnd, size, actual);
+    if (windows_.at(handle).has_icon) icons_.apply(hwnd, actual);
+  }
+  const int expected = promised_dpi_ != 0 ? promised_dpi_ : dpi;
+  if (actual != expected) {
+    queue({.kind = InputKind::DensityChanged, .window = handle, .dpi = actual});
+  }
   return handle;
+}
+
+void Win32Platform::Impl::set_client_size(ui::WindowHandle window, ui::Size size) {
+  const auto it = windows_.find(window);
+  if (it == windows_.end()) return;
+  NativeWindow& native = it->second;
+  const ui::Size client{std::max(size.width, 1), std::max(size.height, 1)};
+  // The new memory first: should there be none, the window stays as it was, whole.
+  auto surface = std::make_unique<WindowSurface>(client);
+  if (!fit_client_area(native.hwnd, client, window_dpi(native.hwnd))) {
+    throw ui::PlatformError("Cannot resize the window to " + std::to_string(client.width) + " by " +
+                            std::to_string(client.height) +
+                            " pixels: " + system_message(GetLastError()));
+  }
+  native.surface = std::move(surface);
 }
 
 void Win32Platform::Impl::destroy_window(ui::WindowHandle window) {
@@ -297,6 +372,11 @@ LRESULT Win32Platform::Impl::handle(ui::WindowHandle handle, HWND hwnd, UINT mes
       // The engine unloads the window, which destroys it; Windows must not do so itself.
       queue({.kind = InputKind::CloseRequested, .window = handle});
       return 0;
+    case kGetDpiScaledSizeMessage:
+      return suggest_size_at_density(hwnd, wparam, lparam) ? TRUE : FALSE;
+    case kDpiChangedMessage:
+      move_to_new_density(handle, hwnd, wparam, lparam);
+      return 0;
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) {
         // lParam is the window being activated: ours, or another program's (or none).
@@ -311,6 +391,41 @@ LRESULT Win32Platform::Impl::handle(ui::WindowHandle handle, HWND hwnd, UINT mes
       break;
   }
   return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+// Asked before a move to another density: the window's size there, so that the place Windows
+// then suggests is already of about the size the engine's new layout gives (its client area
+// scaled) rather than the whole window's, frame and all, scaled, which the frame does not follow.
+bool Win32Platform::Impl::suggest_size_at_density(HWND hwnd, WPARAM wparam, LPARAM lparam) {
+  auto* proposed = reinterpret_cast<SIZE*>(lparam);
+  const int new_dpi = LOWORD(wparam);
+  RECT client{};
+  if (!proposed || new_dpi <= 0 || !GetClientRect(hwnd, &client) || IsRectEmpty(&client)) {
+    return false;  // Windows scales the window as a whole
+  }
+  const ui::Size scaled =
+      scaled_client_size({client.right, client.bottom}, window_dpi(hwnd), new_dpi);
+  const RECT frame = frame_around(scaled, static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)),
+                                  static_cast<DWORD>(GetWindowLongW(hwnd, GWL_EXSTYLE)), new_dpi);
+  proposed->cx = frame.right - frame.left;
+  proposed->cy = frame.bottom - frame.top;
+  return true;
+}
+
+// The window now stands at another density (moved to another monitor, or the user changed the
+// monitor's scale): it goes where Windows suggests, and the engine lays it out again and sets its
+// client size.
+void Win32Platform::Impl::move_to_new_density(ui::WindowHandle handle, HWND hwnd, WPARAM wparam,
+                                              LPARAM lparam) {
+  if (const auto* suggested = reinterpret_cast<const RECT*>(lparam)) {
+    SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  const int dpi = LOWORD(wparam) > 0 ? LOWORD(wparam) : window_dpi(hwnd);
+  if (const auto it = windows_.find(handle); it != windows_.end() && it->second.has_icon) {
+    icons_.apply(hwnd, dpi);
+  }
+  queue({.kind = InputKind::DensityChanged, .window = handle, .dpi = dpi});
 }
 
 // --- Win32Platform: the interface, forwarded ---
@@ -346,11 +461,17 @@ std::string Win32Platform::local_date_text() {
   return local_short_date_text();
 }
 int Win32Platform::screen_dpi() const {
-  return 96;  // the density work replaces this with the monitor's
+  return impl_->screen_dpi();
 }
-void Win32Platform::set_client_size(ui::WindowHandle, ui::Size) {}
-std::unique_ptr<ui::Font> Win32Platform::open_font(const ui::FontSpec& spec, int) {
-  return std::make_unique<GdiFont>(spec);
+void Win32Platform::set_client_size(ui::WindowHandle window, ui::Size size) {
+  impl_->set_client_size(window, size);
+}
+std::unique_ptr<ui::Font> Win32Platform::open_font(const ui::FontSpec& spec, int dpi) {
+  return std::make_unique<GdiFont>(spec, impl_->faces().face_for(spec),
+                                   dpi > 0 ? dpi : kDefaultDpi);
+}
+std::span<const FaceState> Win32Platform::face_states() const {
+  return impl_->faces().states();
 }
 ui::Pixel Win32Platform::system_colour(int index) const {
   const COLORREF colour = GetSysColor(index);

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "platform/win32/substitute_faces.h"
 #include "ui/platform.h"
 
 namespace tessivar::win32 {
@@ -32,6 +33,9 @@ class Win32Platform final : public ui::Platform {
   ui::Pixel system_colour(int index) const override;
   std::int64_t launch(const ui::LaunchRequest& request) override;
   void report_error(const ui::Error& error) override;
+
+  // Which of the faces the windows name the machine has, and which stand in for the others.
+  std::span<const FaceState> face_states() const;
 
  private:
   class Impl;

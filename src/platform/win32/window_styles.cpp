@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/win32/display_density.h"
+
 namespace tessivar::win32 {
 
 WindowStyles window_styles(const ui::WindowDescription& description) {
@@ -30,20 +32,16 @@ WindowStyles window_styles(const ui::WindowDescription& description) {
   return styles;
 }
 
-RECT window_placement(const WindowStyles& styles, ui::Size client_size, bool centred) {
-  RECT frame{0, 0, client_size.width, client_size.height};
-  AdjustWindowRectEx(&frame, styles.style, FALSE, styles.extended);
+RECT window_placement(const WindowStyles& styles, ui::Size client_size, int dpi, HMONITOR monitor,
+                      bool centred) {
+  const RECT frame = frame_around(client_size, styles.style, styles.extended, dpi);
   const LONG width = frame.right - frame.left;
   const LONG height = frame.bottom - frame.top;
 
-  POINT pointer{0, 0};
-  GetCursorPos(&pointer);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
   RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  if (GetMonitorInfoW(MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY), &monitor)) {
-    work = monitor.rcWork;
-  }
+  if (monitor && GetMonitorInfoW(monitor, &info)) work = info.rcWork;
 
   LONG left = work.left;
   LONG top = work.top;

@@ -1,5 +1,5 @@
 // How each kind of window looks on Windows, and where it goes: its styles, its frame around the
-// client area, and its place centred on the work area of the monitor that holds the pointer.
+// client area at a density, and its place centred on the work area of a monitor.
 #pragma once
 
 #include "platform/win32/windows_headers.h"
@@ -21,9 +21,10 @@ struct WindowStyles {
 // taskbar.
 WindowStyles window_styles(const ui::WindowDescription& description);
 
-// The window rectangle (frame included, screen coordinates) for the client size, centred on the
-// work area of the monitor that holds the pointer, or at that work area's top-left corner.
-// A window larger than the work area keeps its top-left corner (and so its title bar) on it.
-RECT window_placement(const WindowStyles& styles, ui::Size client_size, bool centred);
+// The window rectangle (frame included, screen coordinates) for the client size at `dpi`,
+// centred on the work area of `monitor`, or at that work area's top-left corner. A window larger
+// than the work area keeps its top-left corner (and so its title bar) on it.
+RECT window_placement(const WindowStyles& styles, ui::Size client_size, int dpi, HMONITOR monitor,
+                      bool centred);
 
 }  // namespace tessivar::win32

@@ -1,8 +1,40 @@
 #include "platform/x11/monitor_placement.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <X11/extensions/Xrandr.h>
 
 namespace tessivar::x11 {
+
+namespace {
+
+// One axis of the placement: where a frame `length` long starts.
+int frame_start(int monitor_start, int monitor_length, int area_start, int area_length,
+                int length) {
+  const int centred = monitor_start + (monitor_length - length) / 2;
+  if (length > area_length) return area_start;
+  return std::clamp(centred, area_start, area_start + area_length - length);
+}
+
+// A format-32 CARDINAL property of `window` (C longs on the client side), empty when absent.
+std::vector<long> cardinals(Display* display, Window window, Atom property) {
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  std::vector<long> values;
+  if (XGetWindowProperty(display, window, property, 0, 1024, False, XA_CARDINAL, &type, &format,
+                         &count, &after, &data) == Success &&
+      data != nullptr && format == 32) {
+    const auto* longs = reinterpret_cast<const long*>(data);
+    values.assign(longs, longs + count);
+  }
+  if (data != nullptr) XFree(data);
+  return values;
+}
+
+}  // namespace
 
 ui::Rect monitor_under_pointer(Display* display, int screen) {
   const Window root = RootWindow(display, screen);
@@ -28,6 +60,33 @@ ui::Rect monitor_under_pointer(Display* display, int screen) {
   }
   XRRFreeMonitors(monitors);
   return found;
+}
+
+ui::Rect work_area_on(Display* display, int screen, const XAtoms& atoms, ui::Rect monitor) {
+  const std::vector<long> areas = cardinals(display, RootWindow(display, screen), atoms.net_workarea);
+  // Managers give one rectangle a desktop; they are the same on every desktop in practice, and
+  // the first is the one every manager sets.
+  if (areas.size() < 4) return monitor;
+  const ui::Rect area{static_cast<int>(areas[0]), static_cast<int>(areas[1]),
+                      static_cast<int>(areas[2]), static_cast<int>(areas[3])};
+  const ui::Rect on_monitor = area.intersect(monitor);
+  return on_monitor.empty() ? monitor : on_monitor;
+}
+
+std::optional<FrameExtents> frame_extents_of(Display* display, Window window, const XAtoms& atoms) {
+  const std::vector<long> e = cardinals(display, window, atoms.net_frame_extents);
+  if (e.size() < 4) return std::nullopt;
+  const auto held = [](long v) { return static_cast<int>(std::clamp(v, 0L, 1000L)); };
+  return FrameExtents{held(e[0]), held(e[1]), held(e[2]), held(e[3])};
+}
+
+ui::Point client_position_for(ui::Rect monitor, ui::Rect work_area, ui::Size client,
+                              FrameExtents frame) {
+  const int x = frame_start(monitor.x, monitor.width, work_area.x, work_area.width,
+                            client.width + frame.left + frame.right);
+  const int y = frame_start(monitor.y, monitor.height, work_area.y, work_area.height,
+                            client.height + frame.top + frame.bottom);
+  return {x + frame.left, y + frame.top};
 }
 
 }  // namespace tessivar::x11

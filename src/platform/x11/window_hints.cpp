@@ -44,6 +44,16 @@ void set_motif_hints(Display* display, Window window, const XAtoms& atoms, const
                   PropModeReplace, reinterpret_cast<const unsigned char*>(hints), 5);
 }
 
+void set_client_machine(Display* display, Window window) {
+  char host[256] = {};
+  if (gethostname(host, sizeof host - 1) != 0 || host[0] == '\0') return;
+  char* names[] = {host};
+  XTextProperty property{};
+  if (!XStringListToTextProperty(names, 1, &property)) return;
+  XSetWMClientMachine(display, window, &property);
+  XFree(property.value);
+}
+
 Atom window_type(const XAtoms& atoms, const WindowLook& look) {
   switch (look.kind) {
     case ui::WindowKind::Splash: return atoms.net_wm_window_type_splash;
@@ -73,7 +83,8 @@ bool is_deepest_of_its_size(std::span<const ui::IconImageInfo> images, std::size
 
 void apply_size_hints(Display* display, Window window, ui::Size client_size, ui::Point position) {
   XSizeHints* size = XAllocSizeHints();
-  size->flags = PPosition | USPosition | PMinSize | PMaxSize | PWinGravity;
+  // The program chose the place (PPosition); USPosition is for places the user chose.
+  size->flags = PPosition | PMinSize | PMaxSize | PWinGravity;
   size->x = position.x;
   size->y = position.y;
   size->min_width = size->max_width = client_size.width;
@@ -107,9 +118,12 @@ void apply_window_hints(Display* display, Window window, const XAtoms& atoms,
                   reinterpret_cast<const unsigned char*>(name.data()),
                   static_cast<int>(name.size()));
 
-  Atom protocols[] = {atoms.wm_delete_window};
-  XSetWMProtocols(display, window, protocols, 1);
+  // The manager pings a window to tell a busy program from a hung one.
+  Atom protocols[] = {atoms.wm_delete_window, atoms.net_wm_ping};
+  XSetWMProtocols(display, window, protocols, 2);
+  // The process id means something only together with the machine it runs on.
   set_cardinals(display, window, atoms.net_wm_pid, {static_cast<unsigned long>(getpid())});
+  set_client_machine(display, window);
   set_motif_hints(display, window, atoms, look);
   set_atoms(display, window, atoms.net_wm_window_type, {window_type(atoms, look)});
   if (!look.taskbar_button) {

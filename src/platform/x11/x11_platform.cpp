@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <deque>
@@ -15,6 +16,7 @@
 #include "platform/fonts/font_engine.h"
 #include "platform/x11/monitor_placement.h"
 #include "platform/x11/screen_density.h"
+#include "platform/x11/startup_notification.h"
 #include "platform/x11/wine_launcher.h"
 #include "ui/system_colour_scheme.h"
 // The Xlib headers come last.
@@ -110,9 +112,12 @@ class X11Platform::Impl {
   void translate_key_press(ui::WindowHandle handle, XKeyEvent& event);
   bool focus_moved_to_our_window();
   void report_ended_children();
+  bool manager_supports(Atom feature) const;
   void show_next_error();
   // Gives the window pixel memory for a client area of `client_size`, its frame painted.
   void make_surface(NativeWindow& native, ui::Size client_size);
+  // The frame the manager will draw round a window not yet shown, if it says so in time.
+  std::optional<FrameExtents> ask_frame_extents(Window xid);
   void queue(Input input) { queue_.push_back(input); }
 
   Display* display_;
@@ -120,6 +125,9 @@ class X11Platform::Impl {
   ScreenVisual visual_;
   bool shared_memory_;
   int dpi_;
+  bool manager_tells_frames_ = false;  // it answers _NET_REQUEST_FRAME_EXTENTS
+  std::optional<std::string> startup_id_;
+  Window startup_window_ = 0;
   XAtoms atoms_;
   fonts::FontEngine fonts_;
   std::unique_ptr<InputMethod> input_method_;
@@ -135,7 +143,7 @@ class X11Platform::Impl {
   Time last_user_time_ = CurrentTime;
 };
 
-X11Platform::Impl::Impl() {
+X11Platform::Impl::Impl() : startup_id_(take_startup_id()) {
   display_ = XOpenDisplay(nullptr);
   if (!display_) {
     const char* name = std::getenv("DISPLAY");
@@ -155,6 +163,7 @@ X11Platform::Impl::Impl() {
   shared_memory_ = XShmQueryExtension(display_);
   dpi_ = x11::screen_dpi(display_);
   atoms_ = XAtoms::intern(display_);
+  manager_tells_frames_ = manager_supports(atoms_.net_request_frame_extents);
   input_method_ = std::make_unique<InputMethod>(display_);
   // A held key then repeats as presses alone, which is how a repeat is told from a new press.
   Bool supported = False;
@@ -174,9 +183,11 @@ ui::WindowHandle X11Platform::Impl::create_window(const ui::WindowDescription& d
       description.kind == ui::WindowKind::Splash ? kSplashFrameLines * ui::line_pixels(dpi_) : 0;
   make_surface(native, description.client_size);
   const ui::Size size = surface_size(native);
-  const ui::Point position = description.centred
-                                 ? centred_on(monitor_under_pointer(display_, screen_), size)
-                                 : ui::Point{0, 0};
+  const ui::Rect monitor = monitor_under_pointer(display_, screen_);
+  const ui::Rect work_area = work_area_on(display_, screen_, atoms_, monitor);
+  // Placed as if it had no frame until the manager says what frame it will draw.
+  ui::Point position =
+      description.centred ? client_position_for(monitor, work_area, size, {}) : ui::Point{0, 0};
   XSetWindowAttributes attributes{};
   attributes.background_pixmap = None;  // the surface paints every pixel; no flash of colour
   // A visual other than the root's needs a colormap of its own and a border of its depth.
@@ -184,7 +195,7 @@ ui::WindowHandle X11Platform::Impl::create_window(const ui::WindowDescription& d
   attributes.border_pixel = 0;
   attributes.event_mask = ExposureMask | ButtonPressMask | ButtonReleaseMask | Button1MotionMask |
                           KeyPressMask | KeyReleaseMask | FocusChangeMask | StructureNotifyMask |
-                          LeaveWindowMask;
+                          LeaveWindowMask | PropertyChangeMask;
   native.xid = XCreateWindow(display_, RootWindow(display_, screen_), position.x, position.y,
                              static_cast<unsigned>(size.width), static_cast<unsigned>(size.height),
                              0, visual_.depth, InputOutput, visual_.visual,
@@ -199,6 +210,20 @@ ui::WindowHandle X11Platform::Impl::create_window(const ui::WindowDescription& d
                       .taskbar_button = description.taskbar_button},
                      description.title, size, position);
   apply_window_icon(display_, native.xid, atoms_, description.icon_ico);
+  if (description.centred) {
+    if (const auto frame = ask_frame_extents(native.xid)) {
+      position = client_position_for(monitor, work_area, size, *frame);
+      apply_size_hints(display_, native.xid, size, position);
+      XMoveWindow(display_, native.xid, position.x, position.y);
+    }
+  }
+  if (startup_id_ && startup_window_ == 0) {
+    // The first window answers the launcher's startup notification.
+    XChangeProperty(display_, native.xid, atoms_.net_startup_id, atoms_.utf8_string, 8,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(startup_id_->data()),
+                    static_cast<int>(startup_id_->size()));
+    startup_window_ = native.xid;
+  }
   const ui::WindowHandle handle = next_handle_++;
   handles_[native.xid] = handle;
   windows_.emplace(handle, std::move(native));
@@ -219,6 +244,52 @@ void X11Platform::Impl::make_surface(NativeWindow& native, ui::Size client_size)
         if (!native.client().contains({x, y})) all.at(x, y) = colour;
       }
     }
+  }
+}
+
+bool X11Platform::Impl::manager_supports(Atom feature) const {
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  bool found = false;
+  if (XGetWindowProperty(display_, RootWindow(display_, screen_), atoms_.net_supported, 0, 4096,
+                         False, XA_ATOM, &type, &format, &count, &after, &data) == Success &&
+      data != nullptr && format == 32) {
+    const auto* atoms = reinterpret_cast<const Atom*>(data);
+    found = std::find(atoms, atoms + count, feature) != atoms + count;
+  }
+  if (data != nullptr) XFree(data);
+  return found;
+}
+
+std::optional<FrameExtents> X11Platform::Impl::ask_frame_extents(Window xid) {
+  if (!manager_tells_frames_) return std::nullopt;
+  XEvent request{};
+  request.xclient.type = ClientMessage;
+  request.xclient.window = xid;
+  request.xclient.message_type = atoms_.net_request_frame_extents;
+  request.xclient.format = 32;
+  XSendEvent(display_, RootWindow(display_, screen_), False,
+             SubstructureNotifyMask | SubstructureRedirectMask, &request);
+  XFlush(display_);
+  // A manager that supports the request answers within a round trip; the wait is bounded so
+  // that a slow one delays the window by a moment at most.
+  constexpr ui::Millis kLongestWait = 100;
+  const ui::Millis deadline = monotonic_now() + kLongestWait;
+  while (true) {
+    XEvent event;
+    while (XCheckTypedWindowEvent(display_, xid, PropertyNotify, &event)) {
+      // Other property changes of a window not yet shown are our own hints; nothing reads them.
+      if (event.xproperty.atom == atoms_.net_frame_extents) {
+        return frame_extents_of(display_, xid, atoms_);
+      }
+    }
+    const ui::Millis left = deadline - monotonic_now();
+    if (left <= 0) return frame_extents_of(display_, xid, atoms_);
+    pollfd connection{ConnectionNumber(display_), POLLIN, 0};
+    poll(&connection, 1, static_cast<int>(left));
+    XEventsQueued(display_, QueuedAfterReading);
   }
 }
 
@@ -260,6 +331,12 @@ void X11Platform::Impl::show_window(ui::WindowHandle window) {
     XMapRaised(display_, native.xid);
     native.mapped = true;
     native.focus_when_viewable = true;
+    if (startup_id_ && native.xid == startup_window_) {
+      // The program is up: the launcher's busy cursor or "starting" entry can go.
+      send_startup_message(display_, screen_, native.xid, atoms_,
+                           startup_remove_message(*startup_id_));
+      startup_id_.reset();
+    }
   } else {
     XRaiseWindow(display_, native.xid);
   }
@@ -448,6 +525,15 @@ void X11Platform::Impl::translate(XEvent& event) {
       if (event.xclient.message_type == atoms_.wm_protocols &&
           static_cast<Atom>(event.xclient.data.l[0]) == atoms_.wm_delete_window) {
         queue({.kind = InputKind::CloseRequested, .window = handle});
+      }
+      if (event.xclient.message_type == atoms_.wm_protocols &&
+          static_cast<Atom>(event.xclient.data.l[0]) == atoms_.net_wm_ping) {
+        // Answered at once, from the event loop: a program that answers is not hung.
+        XEvent pong = event;
+        pong.xclient.window = RootWindow(display_, screen_);
+        XSendEvent(display_, pong.xclient.window, False,
+                   SubstructureNotifyMask | SubstructureRedirectMask, &pong);
+        XFlush(display_);
       }
       break;
     default: break;

@@ -22,6 +22,14 @@ struct XAtoms {
   Atom net_wm_state_skip_pager;
   Atom net_active_window;
   Atom motif_wm_hints;
+  Atom net_wm_ping;
+  Atom net_startup_id;
+  Atom net_startup_info_begin;
+  Atom net_startup_info;
+  Atom net_frame_extents;
+  Atom net_request_frame_extents;
+  Atom net_workarea;
+  Atom net_supported;
 
   static XAtoms intern(Display* display);
 };
