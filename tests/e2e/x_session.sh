@@ -10,8 +10,9 @@ fail() {
 
 # CTest counts exit status 77 as skipped (SKIP_RETURN_CODE).
 skip_unless_tools() {
-  local tool
-  for tool in Xvfb "${window_manager:-openbox}" xdotool xprop xwininfo "$@"; do
+  local tool tools=(Xvfb xdotool xprop xwininfo "$@")
+  [[ ${window_manager:-openbox} != none ]] && tools+=("${window_manager:-openbox}")
+  for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
   done
 }
