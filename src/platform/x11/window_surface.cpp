@@ -88,19 +88,21 @@ WindowSurface::WindowSurface(Display* display, Visual* visual, int depth, ui::Si
   if (!image_) image_ = create_unshared_image(display, visual, depth, size);
 
   const std::optional<ServerPixelFormat> format = format_of(*image_);
-  if (format && is_engine_layout(*format)) {
+  if (!format) {
+    release_image();
+    throw ui::PlatformError("the X display's pixel format cannot be drawn in");
+  }
+  if (is_engine_layout(*format)) {
     pixels_ = {reinterpret_cast<ui::Pixel*>(image_->data), image_->bytes_per_line / 4, size.width,
                size.height};
     return;
   }
-  if (format) {
-    own_pixels_.reset(new (std::nothrow)
-                          ui::Pixel[static_cast<std::size_t>(size.width) * size.height]());
-  }
-  if (!format || !own_pixels_) {
+  // Any other layout: the engine paints into memory of its own, converted as it is presented.
+  own_pixels_.reset(new (std::nothrow)
+                        ui::Pixel[static_cast<std::size_t>(size.width) * size.height]());
+  if (!own_pixels_) {
     release_image();
-    throw ui::PlatformError(format ? "Not enough memory for a window of this size"
-                                   : "the X display's pixel format cannot be drawn in");
+    throw ui::PlatformError("Not enough memory for a window of this size");
   }
   converter_.emplace(*format);
   pixels_ = {own_pixels_.get(), size.width, size.width, size.height};
