@@ -21,8 +21,7 @@ std::array<std::uint32_t, 256> channel_table(ChannelLayout channel) {
 }
 
 template <typename Word>
-Word in_order(Word value, ByteOrder order) {
-  if (order == host_byte_order()) return value;
+Word byte_swapped(Word value) {
   if constexpr (sizeof(Word) == 2) {
     return __builtin_bswap16(value);
   } else {
@@ -30,24 +29,24 @@ Word in_order(Word value, ByteOrder order) {
   }
 }
 
-// One row per call, so that the loop over a row carries no test of the pixel size.
-template <int Bytes>
+// One row per call, so that the loop over a row carries no test of the pixel size or the byte
+// order.
+template <int Bytes, ByteOrder Order>
 void convert_row(const PixelConverter& converter, const ui::Pixel* source, int count,
-                 std::byte* target, ByteOrder order) {
+                 std::byte* target) {
   if constexpr (Bytes == 1) {
     for (int x = 0; x < count; ++x) {
       target[x] = static_cast<std::byte>(converter.value_of(source[x]));
     }
   } else if constexpr (Bytes == 2 || Bytes == 4) {
     using Word = std::conditional_t<Bytes == 2, std::uint16_t, std::uint32_t>;
-    const bool swap = order != host_byte_order();
     for (int x = 0; x < count; ++x) {
       Word value = static_cast<Word>(converter.value_of(source[x]));
-      if (swap) value = in_order(value, order);
+      if constexpr (Order != host_byte_order()) value = byte_swapped(value);
       std::memcpy(target + static_cast<std::ptrdiff_t>(x) * Bytes, &value, Bytes);
     }
   } else {
-    const bool lsb_first = order == ByteOrder::LeastSignificantFirst;
+    constexpr bool lsb_first = Order == ByteOrder::LeastSignificantFirst;
     for (int x = 0; x < count; ++x) {
       const std::uint32_t value = converter.value_of(source[x]);
       std::byte* out = target + static_cast<std::ptrdiff_t>(x) * 3;
@@ -58,13 +57,25 @@ void convert_row(const PixelConverter& converter, const ui::Pixel* source, int c
   }
 }
 
+template <int Bytes, ByteOrder Order>
+void convert_rows(const PixelConverter& converter, ui::ConstPixelView source, ui::Rect area,
+                  std::byte* target, std::ptrdiff_t target_pitch) {
+  for (int y = area.y; y < area.bottom(); ++y) {
+    convert_row<Bytes, Order>(
+        converter, source.row(y) + area.x, area.width,
+        target + y * target_pitch + static_cast<std::ptrdiff_t>(area.x) * Bytes);
+  }
+}
+
 template <int Bytes>
 void convert_rows(const PixelConverter& converter, ui::ConstPixelView source, ui::Rect area,
                   std::byte* target, std::ptrdiff_t target_pitch, ByteOrder order) {
-  for (int y = area.y; y < area.bottom(); ++y) {
-    convert_row<Bytes>(converter, source.row(y) + area.x, area.width,
-                       target + y * target_pitch + static_cast<std::ptrdiff_t>(area.x) * Bytes,
-                       order);
+  if (order == ByteOrder::LeastSignificantFirst) {
+    convert_rows<Bytes, ByteOrder::LeastSignificantFirst>(converter, source, area, target,
+                                                          target_pitch);
+  } else {
+    convert_rows<Bytes, ByteOrder::MostSignificantFirst>(converter, source, area, target,
+                                                         target_pitch);
   }
 }
 

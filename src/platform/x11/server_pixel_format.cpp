@@ -21,11 +21,6 @@ std::optional<ChannelLayout> channel_of(std::uint32_t mask) {
 
 }  // namespace
 
-ByteOrder host_byte_order() {
-  return std::endian::native == std::endian::little ? ByteOrder::LeastSignificantFirst
-                                                    : ByteOrder::MostSignificantFirst;
-}
-
 std::optional<ServerPixelFormat> server_pixel_format(std::uint32_t red_mask,
                                                      std::uint32_t green_mask,
                                                      std::uint32_t blue_mask, int bits_per_pixel,

@@ -3,6 +3,7 @@
 // free of Xlib so that every layout can be checked without a server.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <optional>
 
@@ -18,7 +19,10 @@ struct ChannelLayout {
 enum class ByteOrder { LeastSignificantFirst, MostSignificantFirst };
 
 // This machine's byte order: the order in which the engine's 32-bit pixels sit in memory.
-ByteOrder host_byte_order();
+constexpr ByteOrder host_byte_order() {
+  return std::endian::native == std::endian::little ? ByteOrder::LeastSignificantFirst
+                                                    : ByteOrder::MostSignificantFirst;
+}
 
 struct ServerPixelFormat {
   int bits_per_pixel = 32;
