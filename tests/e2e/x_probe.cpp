@@ -9,6 +9,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <poll.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -107,7 +108,19 @@ int panel(Display* display, int height) {
   const long strut[4] = {0, 0, height, 0};  // left, right, top, bottom
   XChangeProperty(display, dock, XInternAtom(display, "_NET_WM_STRUT", False), XA_CARDINAL, 32,
                   PropModeReplace, reinterpret_cast<const unsigned char*>(strut), 4);
+  // Managers that know the partial strut read it first: the top edge, across the whole width.
+  const long partial[12] = {0, 0, height, 0, 0, 0, 0, 0, 0, DisplayWidth(display, screen) - 1, 0, 0};
+  XChangeProperty(display, dock, XInternAtom(display, "_NET_WM_STRUT_PARTIAL", False), XA_CARDINAL,
+                  32, PropModeReplace, reinterpret_cast<const unsigned char*>(partial), 12);
   XMapWindow(display, dock);
+  XFlush(display);
+  // A manager still starting up may map the panel before it reads struts; writing them again
+  // once it has taken the window makes it read them then.
+  usleep(300'000);
+  XChangeProperty(display, dock, XInternAtom(display, "_NET_WM_STRUT", False), XA_CARDINAL, 32,
+                  PropModeReplace, reinterpret_cast<const unsigned char*>(strut), 4);
+  XChangeProperty(display, dock, XInternAtom(display, "_NET_WM_STRUT_PARTIAL", False), XA_CARDINAL,
+                  32, PropModeReplace, reinterpret_cast<const unsigned char*>(partial), 12);
   XFlush(display);
   std::puts("panel");
   std::fflush(stdout);

@@ -145,6 +145,12 @@ class X11Platform::Impl {
 
 X11Platform::Impl::Impl() : startup_id_(take_startup_id()) {
   display_ = XOpenDisplay(nullptr);
+  // A server may turn a connection away for a moment right after another client left (seen with
+  // Xvfb): a few tries, a little apart, before giving up.
+  for (int retry = 0; !display_ && retry < 3; ++retry) {
+    usleep(20'000);
+    display_ = XOpenDisplay(nullptr);
+  }
   if (!display_) {
     const char* name = std::getenv("DISPLAY");
     throw ui::PlatformError(name && *name ? std::string("cannot open the X display \"") + name + "\""
