@@ -81,7 +81,7 @@ Bitmap Form::picture_for(const ControlSpec& cs) const {
   }
   if (const auto* box = std::get_if<PictureBoxSpec>(&cs.kind)) {
     const Size outer = pixel_size_of(cs, dpi_);
-    const int border = 2 * line_pixels(dpi_);
+    const int border = picture_box_border_pixels(dpi_);
     const Size inside{std::max(0, outer.width - 2 * border),
                       std::max(0, outer.height - 2 * border)};
     return decode_if_any(box->picture, inside, dpi_);

@@ -7,8 +7,7 @@ start_x_session
 start_program
 
 about_title='About Tessivar  Version 1.0 (BETA)'
-wait_for 5 has_window_named 'Tessivar 1.0 (BETA)' || fail "the start screen did not appear"
-start=$(windows_named 'Tessivar 1.0 (BETA)')
+await_start_screen
 sleep 0.3
 click_in_window "$start" 528 608
 wait_for 3 has_window_named "$about_title" || fail "no About window"

@@ -41,8 +41,7 @@ xprop -id "$splash" _NET_STARTUP_ID | grep -q '"launcher-7_TIME0"' || fail "the 
 wait_for 5 grep -q 'remove: ID="launcher-7_TIME0"' "$session_dir/startup.out" ||
   fail "no remove message: $(cat "$session_dir/startup.out")"
 
-wait_for 5 has_window_named 'Tessivar 1.0 (BETA)' || fail "the start screen did not appear"
-start=$(windows_named 'Tessivar 1.0 (BETA)')
+await_start_screen
 sleep 0.3
 "$probe" ping "$start" >/dev/null || fail "the start screen did not answer the manager's ping"
 

@@ -8,8 +8,7 @@ source "$(dirname "$0")/x_session.sh"
 start_x_session
 start_program
 
-wait_for 5 has_window_named 'Tessivar 1.0 (BETA)' || fail "the start screen did not appear"
-start=$(windows_named 'Tessivar 1.0 (BETA)')
+await_start_screen
 sleep 0.5
 
 # The clock tile's time label and a strip of the canvas, as the screen shows them.

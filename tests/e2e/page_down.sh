@@ -7,8 +7,7 @@ skip_unless_tools import compare
 start_x_session
 start_program
 
-wait_for 5 has_window_named 'Tessivar 1.0 (BETA)' || fail "the start screen did not appear"
-start=$(windows_named 'Tessivar 1.0 (BETA)')
+await_start_screen
 wait_for 2 sh -c "xdotool getwindowfocus | grep -qx $start" || fail "the start screen has no keyboard focus"
 sleep 0.3  # the clock's first ticks
 import -window "$start" "$session_dir/before.png" || fail "no screenshot"

@@ -26,8 +26,7 @@ read -r x y w h < <(client_geometry "$(window_of_type SPLASH)")
 [[ "$x $y" == "$(frame_centred_position "$(window_of_type SPLASH)" 2560 1600)" ]] ||
   fail "splash not centred: at $x,$y"
 
-wait_for 5 has_window_named 'Tessivar 1.0 (BETA)' || fail "the start screen did not appear"
-start=$(windows_named 'Tessivar 1.0 (BETA)')
+await_start_screen
 read -r x y w h < <(client_geometry "$start")
 [[ "$w $h" == "2032 1294" ]] || fail "start screen client is ${w}x${h}, not 2032x1294"
 [[ "$x $y" == "$(frame_centred_position "$start" 2560 1600)" ]] || fail "start screen not centred: at $x,$y"

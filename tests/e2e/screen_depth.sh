@@ -67,10 +67,7 @@ splash_matches() {
 wait_for 2 splash_matches ||
   fail "the splash's colours are off by up to $difference (tolerance $tolerance)"
 
-wait_for 5 has_window_named 'Tessivar 1.0 (BETA)' || fail "the start screen did not appear"
-start=$(windows_named 'Tessivar 1.0 (BETA)')
-wait_for 2 has_no_window_of_type SPLASH || fail "the splash window stayed"
-((SECONDS - shown_at <= 3)) || fail "the hand-over took more than 3 seconds"
+await_hand_over
 read -r x y w h < <(client_geometry "$start")
 [[ "$w $h" == "1016 647" ]] || fail "start screen client is ${w}x${h}, not 1016x647"
 info=$(xwininfo -id "$start")

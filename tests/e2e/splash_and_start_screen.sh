@@ -17,10 +17,7 @@ xprop -id "$splash" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "
 xprop -id "$splash" _MOTIF_WM_HINTS | grep -q '= 0x3, 0x[0-9a-f]*, 0x0' || fail "splash is decorated"
 
 shown_at=$SECONDS
-wait_for 5 has_window_named 'Tessivar 1.0 (BETA)' || fail "the start screen did not appear"
-start=$(windows_named 'Tessivar 1.0 (BETA)')
-wait_for 2 has_no_window_of_type SPLASH || fail "the splash window stayed"
-((SECONDS - shown_at <= 3)) || fail "the hand-over took more than 3 seconds"
+await_hand_over
 
 read -r x y w h < <(client_geometry "$start")
 [[ "$w $h" == "1016 647" ]] || fail "start screen client is ${w}x${h}, not 1016x647"

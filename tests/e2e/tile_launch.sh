@@ -20,8 +20,7 @@ export PATH="$session_dir/bin:$PATH"
 
 log_has_lines() { [[ -f $session_dir/wine.log && $(wc -l <"$session_dir/wine.log") -ge $1 ]]; }
 start_program
-wait_for 5 has_window_named 'Tessivar 1.0 (BETA)' || fail "the start screen did not appear"
-start=$(windows_named 'Tessivar 1.0 (BETA)')
+await_start_screen
 sleep 0.3
 
 # Calc and Regional & language (rundll32 with a comma).

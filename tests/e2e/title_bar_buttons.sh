@@ -25,8 +25,7 @@ splash=$(window_of_type SPLASH)
 wait_for 3 sh -c "xprop -id $splash _NET_FRAME_EXTENTS | grep -q '='" || true
 [[ $(frame_extents "$splash") == "0 0 0 0" ]] || fail "the splash has a frame: $(frame_extents "$splash")"
 
-wait_for 5 has_window_named 'Tessivar 1.0 (BETA)' || fail "the start screen did not appear"
-start=$(windows_named 'Tessivar 1.0 (BETA)')
+await_start_screen
 wait_for 3 sh -c "xprop -id $start _NET_WM_ALLOWED_ACTIONS | grep -q CLOSE" ||
   fail "the manager set no allowed actions"
 [[ $(allowed "$start") == "yes yes no no " ]] || fail "start screen's buttons (close move min max): $(allowed "$start")"

@@ -83,3 +83,17 @@ frame_centred_position() {
   read -r _ _ w h < <(client_geometry "$1")
   echo "$((($2 - (w + l + r)) / 2 + l)) $((($3 - (h + t + b)) / 2 + t))"
 }
+
+# Waits for the start screen and sets `start` to its window.
+await_start_screen() {
+  wait_for 5 has_window_named 'Tessivar 1.0 (BETA)' || fail "the start screen did not appear"
+  start=$(windows_named 'Tessivar 1.0 (BETA)')
+}
+
+# The splash hands over: the start screen appears (in `start`) and the splash goes, within 3
+# seconds of `shown_at` (a value of SECONDS).
+await_hand_over() {
+  await_start_screen
+  wait_for 2 has_no_window_of_type SPLASH || fail "the splash window stayed"
+  ((SECONDS - shown_at <= 3)) || fail "the hand-over took more than 3 seconds"
+}

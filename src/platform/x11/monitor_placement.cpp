@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/x11/x_property.h"
+
 #include <X11/extensions/Xrandr.h>
 
 namespace tessivar::x11 {
@@ -15,23 +17,6 @@ int frame_start(int monitor_start, int monitor_length, int area_start, int area_
   const int centred = monitor_start + (monitor_length - length) / 2;
   if (length > area_length) return area_start;
   return std::clamp(centred, area_start, area_start + area_length - length);
-}
-
-// A format-32 CARDINAL property of `window` (C longs on the client side), empty when absent.
-std::vector<long> cardinals(Display* display, Window window, Atom property) {
-  Atom type = 0;
-  int format = 0;
-  unsigned long count = 0, after = 0;
-  unsigned char* data = nullptr;
-  std::vector<long> values;
-  if (XGetWindowProperty(display, window, property, 0, 1024, False, XA_CARDINAL, &type, &format,
-                         &count, &after, &data) == Success &&
-      data != nullptr && format == 32) {
-    const auto* longs = reinterpret_cast<const long*>(data);
-    values.assign(longs, longs + count);
-  }
-  if (data != nullptr) XFree(data);
-  return values;
 }
 
 }  // namespace
@@ -63,7 +48,8 @@ ui::Rect monitor_under_pointer(Display* display, int screen) {
 }
 
 ui::Rect work_area_on(Display* display, int screen, const XAtoms& atoms, ui::Rect monitor) {
-  const std::vector<long> areas = cardinals(display, RootWindow(display, screen), atoms.net_workarea);
+  const std::vector<unsigned long> areas = read_format32_property(
+      display, RootWindow(display, screen), atoms.net_workarea, XA_CARDINAL);
   // Managers give one rectangle a desktop; they are the same on every desktop in practice, and
   // the first is the one every manager sets.
   if (areas.size() < 4) return monitor;
@@ -74,9 +60,12 @@ ui::Rect work_area_on(Display* display, int screen, const XAtoms& atoms, ui::Rec
 }
 
 std::optional<FrameExtents> frame_extents_of(Display* display, Window window, const XAtoms& atoms) {
-  const std::vector<long> e = cardinals(display, window, atoms.net_frame_extents);
+  const std::vector<unsigned long> e =
+      read_format32_property(display, window, atoms.net_frame_extents, XA_CARDINAL);
   if (e.size() < 4) return std::nullopt;
-  const auto held = [](long v) { return static_cast<int>(std::clamp(v, 0L, 1000L)); };
+  const auto held = [](unsigned long v) {
+    return static_cast<int>(std::clamp(static_cast<long>(v), 0L, 1000L));
+  };
   return FrameExtents{held(e[0]), held(e[1]), held(e[2]), held(e[3])};
 }
 

@@ -18,6 +18,7 @@
 #include "platform/x11/screen_density.h"
 #include "platform/x11/startup_notification.h"
 #include "platform/x11/wine_launcher.h"
+#include "platform/x11/x_property.h"
 #include "ui/system_colour_scheme.h"
 // The Xlib headers come last.
 #include "platform/x11/error_window.h"
@@ -254,19 +255,9 @@ void X11Platform::Impl::make_surface(NativeWindow& native, ui::Size client_size)
 }
 
 bool X11Platform::Impl::manager_supports(Atom feature) const {
-  Atom type = 0;
-  int format = 0;
-  unsigned long count = 0, after = 0;
-  unsigned char* data = nullptr;
-  bool found = false;
-  if (XGetWindowProperty(display_, RootWindow(display_, screen_), atoms_.net_supported, 0, 4096,
-                         False, XA_ATOM, &type, &format, &count, &after, &data) == Success &&
-      data != nullptr && format == 32) {
-    const auto* atoms = reinterpret_cast<const Atom*>(data);
-    found = std::find(atoms, atoms + count, feature) != atoms + count;
-  }
-  if (data != nullptr) XFree(data);
-  return found;
+  const std::vector<unsigned long> supported = read_format32_property(
+      display_, RootWindow(display_, screen_), atoms_.net_supported, XA_ATOM);
+  return std::find(supported.begin(), supported.end(), feature) != supported.end();
 }
 
 std::optional<FrameExtents> X11Platform::Impl::ask_frame_extents(Window xid) {

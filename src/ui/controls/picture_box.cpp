@@ -12,6 +12,6 @@ std::uint32_t PictureBox::picture_handle() const {
 
 void PictureBox::set_focus() { form().set_focus(this); }
 
-int PictureBox::border_pixels() const { return 2 * line_pixels(form().dpi()); }
+int PictureBox::border_pixels() const { return picture_box_border_pixels(form().dpi()); }
 
 }  // namespace tessivar::ui

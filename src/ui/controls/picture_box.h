@@ -9,6 +9,9 @@
 
 namespace tessivar::ui {
 
+// The width of the sunken edge at a window's density: two of the system's lines.
+inline int picture_box_border_pixels(int dpi) { return 2 * line_pixels(dpi); }
+
 class PictureBox : public Control {
  public:
   PictureBox(Form& form, const ControlSpec& spec, Control* container, Bitmap picture)
