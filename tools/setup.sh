@@ -28,6 +28,8 @@ packages=(
   # installing: the desktop entry's validator, readelf for the version record, and the checkers
   # of the Debian package and of its AppStream metadata
   desktop-file-utils binutils lintian appstream
+  # tools/measure_x11.sh compares memory with rofi's (a launcher of its own kind); never in tests
+  rofi
 )
 
 # The Windows build fetches its libraries' Debian source packages: a deb-src entry must exist.

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "ui/application.h"
+#include "ui/picture/picture_decoder.h"
 #include "ui/picture_at_density.h"
 
 namespace tessivar::ui {
@@ -42,7 +43,7 @@ Size pixel_size_of(const ControlSpec& spec, int dpi) {
   return {r.width, r.height};
 }
 
-Bitmap decode_if_any(const PictureRef& picture, Size visible, int dpi) {
+DecodedPicture decode_if_any(const PictureRef& picture, Size visible, int dpi) {
   if (picture.empty()) return {};
   return decode_picture_at(picture.bytes, picture.name, visible, dpi);
 }
@@ -72,11 +73,14 @@ std::unique_ptr<Font> Form::font_for(const ControlSpec& cs) const {
   return nullptr;
 }
 
-Bitmap Form::picture_for(const ControlSpec& cs) const {
+DecodedPicture Form::picture_for(const ControlSpec& cs) const {
   if (const auto* image = std::get_if<ImageSpec>(&cs.kind)) {
     // A stretched picture is drawn scaled to the control whatever the density, so it is kept at
-    // its own size; otherwise only what the control's size shows.
-    if (image->stretch) return decode_if_any(image->picture, {INT_MAX, INT_MAX}, kStandardDpi);
+    // its own size, as Pixels for the filter; otherwise only what the control's size shows.
+    if (image->stretch) {
+      if (image->picture.empty()) return {};
+      return decode_picture(image->picture.bytes, image->picture.name, {INT_MAX, INT_MAX});
+    }
     return decode_if_any(image->picture, pixel_size_of(cs, dpi_), dpi_);
   }
   if (const auto* box = std::get_if<PictureBoxSpec>(&cs.kind)) {

@@ -56,7 +56,7 @@ class Form {
 
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
   const std::vector<Control*>& top_level_controls() const { return top_level_; }
-  const Bitmap& picture() const { return picture_; }
+  const DecodedPicture& picture() const { return picture_; }
   Rect client_area() const { return {0, 0, client_size_.width, client_size_.height}; }
   Size client_size() const { return client_size_; }
   // The window's density in dots per inch: 1440 / dpi twips to its pixels.
@@ -99,7 +99,7 @@ class Form {
   void check_bindings();
   // What a control draws with at the window's density.
   std::unique_ptr<Font> font_for(const ControlSpec& spec) const;
-  Bitmap picture_for(const ControlSpec& spec) const;
+  DecodedPicture picture_for(const ControlSpec& spec) const;
 
   Application& app_;
   const FormModule& module_;
@@ -107,7 +107,7 @@ class Form {
   WindowHandle window_ = 0;
   int dpi_;
   Size client_size_;
-  Bitmap picture_;
+  DecodedPicture picture_;
   std::vector<std::unique_ptr<Control>> controls_;
   std::map<std::string_view, Control*> by_name_;
   std::vector<Control*> top_level_;

@@ -23,10 +23,14 @@ Size picture_size_at(Size natural, int dpi) {
   return {standard_pixels(natural.width, dpi), standard_pixels(natural.height, dpi)};
 }
 
-Bitmap decode_picture_at(std::span<const std::uint8_t> bytes, std::string_view name, Size visible,
-                         int dpi) {
-  if (dpi == kStandardDpi || sniff_picture_format(bytes) == PictureFormat::Ico) {
-    return decode_picture(bytes, name, visible);
+DecodedPicture decode_picture_at(std::span<const std::uint8_t> bytes, std::string_view name,
+                                 Size visible, int dpi) {
+  const PictureFormat format = sniff_picture_format(bytes);
+  if (format == PictureFormat::Ico) return decode_picture(bytes, name, visible);
+  if (dpi == kStandardDpi) {
+    if (format == PictureFormat::Jpeg) return decode_jpeg_opaque(bytes, name, visible);
+    if (format == PictureFormat::Bmp) return decode_bmp_opaque(bytes, name, visible);
+    return decode_picture(bytes, name, visible);  // raises the error for what is no picture
   }
   const PictureInfo info = read_picture_info(bytes, name);
   const Size whole{info.width, info.height};
@@ -40,7 +44,7 @@ Bitmap decode_picture_at(std::span<const std::uint8_t> bytes, std::string_view n
   // shown part is the same, and a last pixel beyond it is cut off.
   if (info.format == PictureFormat::Jpeg && (dpi * 8) % kStandardDpi == 0 &&
       dpi * 8 / kStandardDpi <= 16) {
-    return crop_top_left(decode_jpeg(bytes, name, shown, dpi * 8 / kStandardDpi), shown);
+    return decode_jpeg_opaque(bytes, name, shown, dpi * 8 / kStandardDpi);
   }
   const Bitmap decoded =
       decode_picture(bytes, name,

@@ -1,7 +1,9 @@
 // 32-bit pixels, views onto pixel memory that someone else owns, and bitmaps that own theirs.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "ui/geometry.h"
@@ -59,6 +61,38 @@ struct Bitmap {
   Pixel at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
   PixelView view() { return {pixels.data(), width, width, height}; }
   ConstPixelView view() const { return {pixels.data(), width, width, height}; }
+};
+
+// Pixels with no transparency, three bytes each in memory order blue, green, red: how a
+// photograph or a 24-bit bitmap is kept once decoded, a quarter smaller than as Pixels. Rows are
+// `pitch` bytes apart, which is more than width x 3 where a decoder wrote wider rows than are
+// kept; keeping the top-left part of a picture moves nothing.
+struct OpaqueBitmap {
+  static constexpr int kBytesPerPixel = 3;
+
+  int width = 0;
+  int height = 0;
+  std::size_t pitch = 0;
+  std::unique_ptr<std::uint8_t[]> bytes;
+
+  OpaqueBitmap() = default;
+  // Rows `row_width` pixels apart, left unwritten for a decoder to fill: clearing memory that is
+  // about to be overwritten would only cost time.
+  OpaqueBitmap(int w, int h, int row_width)
+      : width(w),
+        height(h),
+        pitch(static_cast<std::size_t>(row_width) * kBytesPerPixel),
+        bytes(new std::uint8_t[pitch * static_cast<std::size_t>(h)]) {}
+
+  bool empty() const { return width <= 0 || height <= 0; }
+  std::uint8_t* row(int y) { return bytes.get() + static_cast<std::size_t>(y) * pitch; }
+  const std::uint8_t* row(int y) const {
+    return bytes.get() + static_cast<std::size_t>(y) * pitch;
+  }
+  Pixel at(int x, int y) const {
+    const std::uint8_t* p = row(y) + static_cast<std::size_t>(x) * kBytesPerPixel;
+    return make_pixel(p[2], p[1], p[0]);
+  }
 };
 
 }  // namespace tessivar::ui

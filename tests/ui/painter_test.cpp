@@ -8,6 +8,7 @@
 #include "support/fake_font.h"
 #include "support/headless_harness.h"
 #include "ui/paint/text_layout.h"
+#include "ui/raster/fill.h"
 
 namespace tessivar::testing {
 namespace {
@@ -54,6 +55,9 @@ const std::array kControls = {
     // Words broken at spaces and cut at the bottom edge, centred.
     ControlSpec{.name = "lblWrap",     .container = "frmP", .left = px(0), .top = px(70), .width = px(55), .height = px(15), .tab_index = 6,
                 .kind = LabelSpec{.caption = "aa bb cc", .alignment = Alignment::Centre, .back_color = kGrey, .fore_color = 0x00FFFFFF}},
+    // A picture smaller than its box: the back colour beside and below it.
+    ControlSpec{.name = "picRoomy",    .container = "frmP", .left = px(65), .top = px(70), .width = px(30), .height = px(20), .tab_index = 8,
+                .kind = PictureBoxSpec{.picture = {kRed, "red"}, .back_color = kYellow}},
     ControlSpec{.name = "lblAuto",     .container = "frmP", .left = px(60), .top = px(50), .width = px(5), .height = px(5), .tab_index = 7,
                 .kind = LabelSpec{.caption = "ab", .auto_size = true, .back_color = kYellow}},
 };
@@ -123,6 +127,28 @@ TEST_F(PainterTest, PictureBoxHasATwoPixelSunkenEdgeAndItsPictureStartsInside) {
   EXPECT_EQ(at(outer.x + 2, outer.y + 2), kGreenPixel);
   const Rect inner = f.picture_box("picInner").client_rect();
   EXPECT_EQ(inner.x, outer.x + 2 + 6 + 2);
+}
+
+// The back colour is painted only where the opaque picture does not reach, and a repaint that
+// straddles the picture's edges still fills each band beside and below it.
+TEST_F(PainterTest, ThePictureBoxBackColourShowsWhereItsPictureDoesNotReach) {
+  Form& f = h.form("frmP");
+  const Rect inside = f.picture_box("picRoomy").client_rect();  // 26 x 16, the picture 10 x 10
+  const auto check = [&] {
+    EXPECT_EQ(count({inside.x, inside.y, 10, 10}, kRedPixel), 100);
+    EXPECT_EQ(count({inside.x + 10, inside.y, 16, 16}, kYellowPixel), 16 * 16);
+    EXPECT_EQ(count({inside.x, inside.y + 10, 10, 6}, kYellowPixel), 10 * 6);
+  };
+  check();
+  const PixelView surface = h.platform.window_pixels(h.window("frmP"));
+  fill_rect(surface, surface.bounds(), surface.bounds(), kBluePixel);
+  f.invalidate({inside.x + 4, inside.y + 3, 15, 12});
+  h.app.paint_pending();
+  EXPECT_EQ(at(inside.x + 2, inside.y + 2), kBluePixel);  // outside the repaint, untouched
+  EXPECT_EQ(at(inside.x + 5, inside.y + 4), kRedPixel);
+  EXPECT_EQ(at(inside.x + 12, inside.y + 4), kYellowPixel);
+  EXPECT_EQ(at(inside.x + 5, inside.y + 12), kYellowPixel);
+  EXPECT_EQ(at(inside.x + 12, inside.y + 12), kYellowPixel);
 }
 
 TEST_F(PainterTest, CaptionBreaksAtSpacesIsCentredAndCutAtTheBottom) {

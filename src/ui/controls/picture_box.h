@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "ui/controls/control.h"
-#include "ui/pixels.h"
+#include "ui/decoded_picture.h"
 
 namespace tessivar::ui {
 
@@ -14,13 +14,13 @@ inline int picture_box_border_pixels(int dpi) { return 2 * line_pixels(dpi); }
 
 class PictureBox : public Control {
  public:
-  PictureBox(Form& form, const ControlSpec& spec, Control* container, Bitmap picture)
+  PictureBox(Form& form, const ControlSpec& spec, Control* container, DecodedPicture picture)
       : Control(form, spec, container),
         picture_(std::move(picture)),
         has_picture_(!std::get<PictureBoxSpec>(spec.kind).picture.empty()) {}
 
   const PictureBoxSpec& picture_box_spec() const { return std::get<PictureBoxSpec>(spec().kind); }
-  const Bitmap& picture() const { return picture_; }
+  const DecodedPicture& picture() const { return picture_; }
   // The handle of the picture held: 0 when the box holds none.
   std::uint32_t picture_handle() const;
 
@@ -31,10 +31,10 @@ class PictureBox : public Control {
   // Gives this box the keyboard focus.
   void set_focus();
   // The picture decoded anew for another density.
-  void replace_picture(Bitmap picture) { picture_ = std::move(picture); }
+  void replace_picture(DecodedPicture picture) { picture_ = std::move(picture); }
 
  private:
-  Bitmap picture_;
+  DecodedPicture picture_;
   bool has_picture_;
 };
 

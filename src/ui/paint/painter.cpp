@@ -16,6 +16,31 @@ namespace {
 constexpr int kFrameCaptionIndent = 8;
 constexpr int kFrameCaptionMargin = 2;
 
+// A back colour with a picture over it from `origin`. Under an opaque picture the colour shows
+// only where the picture does not reach, and only there is it painted.
+void paint_back_and_picture(PixelView target, Rect area, Pixel back, const DecodedPicture& picture,
+                            Point origin) {
+  const Size size = picture.size();
+  const Rect covered = picture.opaque()
+                           ? area.intersect({origin.x, origin.y, size.width, size.height})
+                           : Rect{};
+  if (covered.empty()) {
+    fill_rect(target, area, area, back);
+  } else {
+    // What is left of `area`: the bands above and below the picture, then beside it.
+    const Rect bands[] = {
+        {area.x, area.y, area.width, covered.y - area.y},
+        {area.x, covered.bottom(), area.width, area.bottom() - covered.bottom()},
+        {area.x, covered.y, covered.x - area.x, covered.height},
+        {covered.right(), covered.y, area.right() - covered.right(), covered.height},
+    };
+    for (const Rect& band : bands) {
+      if (!band.empty()) fill_rect(target, band, band, back);
+    }
+  }
+  if (!picture.empty()) picture.draw(target, origin, area);
+}
+
 }  // namespace
 
 Painter::Painter(const Platform& platform) : platform_(platform) {
@@ -36,8 +61,7 @@ Pixel Painter::resolve(Colour colour) const {
 void Painter::paint(const Form& form, PixelView target, Rect area) const {
   const Rect clip = area.intersect(form.client_area()).intersect(target.bounds());
   if (clip.empty()) return;
-  fill_rect(target, clip, clip, resolve(form.spec().back_color));
-  if (!form.picture().empty()) draw_bitmap(target, {0, 0}, form.picture().view(), clip);
+  paint_back_and_picture(target, clip, resolve(form.spec().back_color), form.picture(), {0, 0});
   paint_children(form.top_level_controls(), target, clip);
 }
 
@@ -73,19 +97,17 @@ void Painter::paint_control(const Control& control, PixelView target, Rect clip)
       const auto& image = static_cast<const Image&>(control);
       if (image.picture().empty()) break;
       if (image.stretch()) {
-        draw_bitmap_scaled(target, outer, image.picture().view(), shown);
+        image.picture().draw_scaled(target, outer, shown);
       } else {
-        draw_bitmap(target, {outer.x, outer.y}, image.picture().view(), shown);
+        image.picture().draw(target, {outer.x, outer.y}, shown);
       }
       break;
     }
     case ControlKind::PictureBox: {
       const auto& box = static_cast<const PictureBox&>(control);
       const Rect inside = box.client_rect().intersect(shown);
-      fill_rect(target, inside, inside, resolve(box.picture_box_spec().back_color));
-      if (!box.picture().empty()) {
-        draw_bitmap(target, {box.client_rect().x, box.client_rect().y}, box.picture().view(), inside);
-      }
+      paint_back_and_picture(target, inside, resolve(box.picture_box_spec().back_color),
+                             box.picture(), {box.client_rect().x, box.client_rect().y});
       paint_children(box.children(), target, inside);
       draw_sunken_edge(target, outer, shown, theme_, dpi);
       break;

@@ -1,6 +1,7 @@
 // Windows bitmap files: 24 bits per pixel, uncompressed, rows bottom-up or top-down.
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "ui/picture/bmp_header.h"
@@ -102,21 +103,44 @@ BmpHeader read_bmp_header(const ByteReader& file) {
           top_down, pixel_offset};
 }
 
+namespace {
+
+// The stored row that is picture row `y` (rows are kept bottom-up unless the height is negative).
+const std::uint8_t* stored_row(std::span<const std::uint8_t> bytes, const BmpHeader& header,
+                               int y) {
+  const std::uint64_t stride = dib_row_stride(static_cast<std::uint64_t>(header.width), 24);
+  const int row = header.top_down ? y : header.height - 1 - y;
+  return bytes.data() + header.pixel_offset + stride * static_cast<std::uint64_t>(row);
+}
+
+}  // namespace
+
 Bitmap decode_bmp(std::span<const std::uint8_t> bytes, std::string_view name, Size visible) {
   const ByteReader file(bytes, name);
   const BmpHeader header = read_bmp_header(file);
   const Size out = visible_region(header.width, header.height, visible);
   Bitmap bitmap(out.width, out.height);
 
-  const std::uint64_t stride = dib_row_stride(static_cast<std::uint64_t>(header.width), 24);
   for (int y = 0; y < out.height; ++y) {
-    const int stored_row = header.top_down ? y : header.height - 1 - y;
-    const std::uint8_t* source =
-        bytes.data() + header.pixel_offset + stride * static_cast<std::uint64_t>(stored_row);
+    const std::uint8_t* source = stored_row(bytes, header, y);
     Pixel* target = bitmap.pixels.data() + static_cast<std::size_t>(y) * out.width;
     for (int x = 0; x < out.width; ++x, source += 3) {
       target[x] = make_pixel(source[2], source[1], source[0]);  // stored blue, green, red
     }
+  }
+  return bitmap;
+}
+
+OpaqueBitmap decode_bmp_opaque(std::span<const std::uint8_t> bytes, std::string_view name,
+                               Size visible) {
+  const ByteReader file(bytes, name);
+  const BmpHeader header = read_bmp_header(file);
+  const Size out = visible_region(header.width, header.height, visible);
+  if (out.width == 0 || out.height == 0) return {};
+  // Stored blue, green, red: each row is the kept one already, copied as it is.
+  OpaqueBitmap bitmap(out.width, out.height, out.width);
+  for (int y = 0; y < out.height; ++y) {
+    std::memcpy(bitmap.row(y), stored_row(bytes, header, y), bitmap.pitch);
   }
   return bitmap;
 }

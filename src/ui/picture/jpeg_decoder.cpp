@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "ui/picture/byte_reader.h"
 #include "ui/picture/jpeg_info.h"
@@ -196,9 +197,18 @@ void cut_rows_after(jpeg_decompress_struct& info, JDIMENSION strips) {
   trap_of(reinterpret_cast<j_common_ptr>(&info)).rows_cut = true;
 }
 
-Bitmap decode_jpeg(std::span<const std::uint8_t> bytes, std::string_view name, Size visible,
-                   int eighths) {
-  JpegSession session(bytes);
+namespace {
+
+// A decode under way: the rows it will write and how wide libjpeg makes them.
+struct JpegRows {
+  Size out;       // the part kept: the visible part of the (scaled) picture
+  int row_width;  // pixels libjpeg writes to each row, out.width or a little more
+};
+
+// Reads the header and starts decompressing the top-left `visible` part at `eighths` / 8 of
+// the picture's size into `colour_space`. An empty `out` means nothing is visible.
+JpegRows start_visible_part(JpegSession& session, std::string_view name, Size visible,
+                            int eighths, J_COLOR_SPACE colour_space) {
   read_checked_header(session, name);
   jpeg_decompress_struct& info = session.info();
   // The inverse transform itself makes the picture `eighths` / 8 of its size: each block comes
@@ -224,28 +234,53 @@ Bitmap decode_jpeg(std::span<const std::uint8_t> bytes, std::string_view name, S
     const auto strip = static_cast<JDIMENSION>(info.max_v_samp_factor) * block;
     cut_rows_after(info, (static_cast<JDIMENSION>(out.height) + strip - 1) / strip + 3);
   }
-  info.out_color_space = kPixelColorSpace;
+  info.out_color_space = colour_space;
   if (!session.start(decode_width)) {
     fail_decode(name, std::string("bad JPEG: ") + session.message());
   }
-
   // Cropping may round the decoded width up to whole blocks: output_width says what it chose.
-  const auto row_width = static_cast<int>(info.output_width);
-  Bitmap decoded(row_width, out.height);
-  std::vector<JSAMPROW> rows(static_cast<std::size_t>(out.height));
-  for (int y = 0; y < out.height; ++y) {
-    rows[static_cast<std::size_t>(y)] = reinterpret_cast<JSAMPROW>(
-        decoded.pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(row_width));
-  }
-  if (!session.read_rows(rows.data(), static_cast<JDIMENSION>(out.height))) {
+  return {out, static_cast<int>(info.output_width)};
+}
+
+// Decodes the rows into memory starting at `first`, each `pitch` bytes after the last.
+void read_visible_rows(JpegSession& session, std::string_view name, const JpegRows& rows,
+                       std::uint8_t* first, std::size_t pitch) {
+  std::vector<JSAMPROW> starts(static_cast<std::size_t>(rows.out.height));
+  for (std::size_t y = 0; y < starts.size(); ++y) starts[y] = first + y * pitch;
+  if (!session.read_rows(starts.data(), static_cast<JDIMENSION>(rows.out.height))) {
     fail_decode(name, std::string("bad JPEG: ") + session.message());
   }
   // Rows below the visible part are never decoded; jpeg_destroy in the session's destructor
   // drops the rest of the image.
+  const jpeg_decompress_struct& info = session.info();
   if (info.output_scanline == info.output_height && !session.finish()) {
     fail_decode(name, std::string("bad JPEG: ") + session.message());
   }
-  return keep_left_columns(std::move(decoded), out.width);
+}
+
+}  // namespace
+
+Bitmap decode_jpeg(std::span<const std::uint8_t> bytes, std::string_view name, Size visible,
+                   int eighths) {
+  JpegSession session(bytes);
+  const JpegRows rows = start_visible_part(session, name, visible, eighths, kPixelColorSpace);
+  if (rows.out.width == 0 || rows.out.height == 0) return {};
+  Bitmap decoded(rows.row_width, rows.out.height);
+  read_visible_rows(session, name, rows, reinterpret_cast<std::uint8_t*>(decoded.pixels.data()),
+                    static_cast<std::size_t>(rows.row_width) * sizeof(Pixel));
+  return keep_left_columns(std::move(decoded), rows.out.width);
+}
+
+OpaqueBitmap decode_jpeg_opaque(std::span<const std::uint8_t> bytes, std::string_view name,
+                                Size visible, int eighths) {
+  JpegSession session(bytes);
+  const JpegRows rows = start_visible_part(session, name, visible, eighths, JCS_EXT_BGR);
+  if (rows.out.width == 0 || rows.out.height == 0) return {};
+  // The few columns beyond the visible part stay in each row, unused: keeping them costs a few
+  // per cent of the picture, where moving the rows together would cost a pass over all of it.
+  OpaqueBitmap decoded(rows.out.width, rows.out.height, rows.row_width);
+  read_visible_rows(session, name, rows, decoded.bytes.get(), decoded.pitch);
+  return decoded;
 }
 
 }  // namespace tessivar::ui

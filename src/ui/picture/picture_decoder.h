@@ -47,6 +47,12 @@ Bitmap decode_jpeg(std::span<const std::uint8_t> bytes, std::string_view name, S
                    int eighths = 8);
 Bitmap decode_bmp(std::span<const std::uint8_t> bytes, std::string_view name, Size visible);
 
+// The same two, kept at three bytes a pixel: neither format has transparency.
+OpaqueBitmap decode_jpeg_opaque(std::span<const std::uint8_t> bytes, std::string_view name,
+                                Size visible, int eighths = 8);
+OpaqueBitmap decode_bmp_opaque(std::span<const std::uint8_t> bytes, std::string_view name,
+                               Size visible);
+
 std::vector<IconImageInfo> read_icon_directory(std::span<const std::uint8_t> bytes,
                                                std::string_view name);
 // The index of the image that best suits a square of `desired_size` pixels: the smallest at

@@ -11,6 +11,9 @@ namespace tessivar::ui {
 // photograph costs no more than a memory copy.
 void draw_bitmap(PixelView target, Point at, ConstPixelView source, Rect clip);
 
+// The same for a picture with no transparency: each pixel is written, never blended.
+void draw_opaque_bitmap(PixelView target, Point at, const OpaqueBitmap& source, Rect clip);
+
 // Scales `source` to fill `destination` and composites it by its straight alpha. Each axis is
 // filtered on its own: by area averaging where it shrinks, so that no source pixel is skipped,
 // and bilinearly where it grows or keeps its size. Filtering works on premultiplied colour, so

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tests/ui/picture/support/decode_error_check.h"
+#include "tests/ui/picture/support/kept_pixels.h"
 #include "tests/ui/picture/support/synthetic_pictures.h"
 #include "tests/ui/picture/support/windows_picture_builders.h"
 #include "ui/picture/picture_decoder.h"
@@ -22,16 +23,19 @@ using test::raises_decode_error;
 constexpr Size kWhole{100000, 100000};
 
 TEST(BmpDecoder, DecodesEveryRowPaddingInBothRowOrders) {
-  // Widths 1 to 5 cover every amount of row padding (3, 2, 1, 0 bytes).
+  // Widths 1 to 5 cover every amount of row padding (3, 2, 1, 0 bytes); kept at three bytes a
+  // pixel, the colours are the same.
   for (int width = 1; width <= 5; ++width) {
     for (const bool top_down : {false, true}) {
       SCOPED_TRACE("width " + std::to_string(width) + (top_down ? ", top-down" : ", bottom-up"));
       const Bitmap picture = test::make_pattern(width, 4);
-      const Bitmap decoded =
-          decode_bmp(build_bmp(picture, {.top_down = top_down}), "rows.bmp", kWhole);
+      const Bytes file = build_bmp(picture, {.top_down = top_down});
+      const Bitmap decoded = decode_bmp(file, "rows.bmp", kWhole);
       ASSERT_EQ(decoded.width, width);
       ASSERT_EQ(decoded.height, 4);
       EXPECT_EQ(decoded.pixels, picture.pixels);
+      EXPECT_EQ(test::pixels_of(decode_bmp_opaque(file, "rows.bmp", kWhole)).pixels,
+                picture.pixels);
     }
   }
 }
@@ -50,11 +54,13 @@ TEST(BmpDecoder, VisibleRegionIsTheTopLeftInBothRowOrders) {
   const Bitmap picture = test::make_pattern(7, 5);
   for (const bool top_down : {false, true}) {
     SCOPED_TRACE(top_down ? "top-down" : "bottom-up");
-    const Bitmap part = decode_bmp(build_bmp(picture, {.top_down = top_down}), "r.bmp", {3, 2});
+    const Bytes file = build_bmp(picture, {.top_down = top_down});
+    const Bitmap part = decode_bmp(file, "r.bmp", {3, 2});
     ASSERT_EQ(part.width, 3);
     ASSERT_EQ(part.height, 2);
     for (int y = 0; y < 2; ++y)
       for (int x = 0; x < 3; ++x) EXPECT_EQ(part.at(x, y), picture.at(x, y)) << x << "," << y;
+    EXPECT_EQ(test::pixels_of(decode_bmp_opaque(file, "r.bmp", {3, 2})).pixels, part.pixels);
   }
   EXPECT_TRUE(decode_bmp(build_bmp(picture), "r.bmp", {0, 0}).empty());
 }
@@ -70,6 +76,7 @@ TEST(BmpDecoder, AcceptsAMissingPadOnTheLastRowOnly) {
   const Bitmap picture = test::make_pattern(5, 3);  // rows of 15 bytes padded to 16
   Bytes file = build_bmp(picture, {.trim_last_row_padding = true});
   EXPECT_EQ(decode_bmp(file, "trim.bmp", kWhole).pixels, picture.pixels);
+  EXPECT_EQ(test::pixels_of(decode_bmp_opaque(file, "trim.bmp", kWhole)).pixels, picture.pixels);
   file.pop_back();
   EXPECT_TRUE(raises_decode_error([&] { decode_bmp(file, "trim.bmp", kWhole); }, "trim.bmp",
                                   "truncated: the pixel data"));
@@ -82,6 +89,8 @@ TEST(BmpDecoder, EveryTruncationIsRefusedWhateverIsVisible) {
     SCOPED_TRACE(length);
     const Bytes truncated(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(length));
     ASSERT_TRUE(raises_decode_error([&] { decode_bmp(truncated, "cut.bmp", {1, 1}); }, "cut.bmp"));
+    ASSERT_TRUE(raises_decode_error([&] { decode_bmp_opaque(truncated, "cut.bmp", {1, 1}); },
+                                    "cut.bmp"));
   }
 }
 

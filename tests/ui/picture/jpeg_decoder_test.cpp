@@ -6,6 +6,7 @@
 
 #include "tests/ui/picture/support/decode_error_check.h"
 #include "tests/ui/picture/support/jpeg_encoder.h"
+#include "tests/ui/picture/support/kept_pixels.h"
 #include "tests/ui/picture/support/synthetic_pictures.h"
 #include "ui/picture/picture_decoder.h"
 
@@ -96,7 +97,8 @@ class JpegRegion : public ::testing::TestWithParam<RegionCase> {};
 // Decoding only the visible top-left part must give exactly those pixels of the whole decode:
 // cropping may not shift, resample or smear the columns and rows at its edges. The same holds
 // for a picture scaled up by the inverse transform (12 and 16 eighths: 150% and 200%), where the
-// visible part is counted in the scaled picture's pixels.
+// visible part is counted in the scaled picture's pixels. Kept at three bytes a pixel, the part
+// has the very same colours.
 TEST_P(JpegRegion, IsExactlyTheTopLeftOfTheWholeDecode) {
   // Eight strips of 16 rows, so that a progressive decode has hidden rows to leave out of its
   // scans for most of the visible sizes.
@@ -119,6 +121,8 @@ TEST_P(JpegRegion, IsExactlyTheTopLeftOfTheWholeDecode) {
       ASSERT_EQ(part.width, width);
       ASSERT_EQ(part.height, height);
       EXPECT_EQ(part.pixels, top_left(whole, width, height).pixels);
+      EXPECT_EQ(test::pixels_of(decode_jpeg_opaque(file, "region.jpg", visible, eighths)).pixels,
+                part.pixels);
     }
   }
 }
@@ -142,6 +146,7 @@ TEST(JpegDecoder, NothingVisibleGivesAnEmptyBitmapAfterCheckingTheHeader) {
   const Bytes file = encode_jpeg(test::make_pattern(8, 8));
   EXPECT_TRUE(decode_jpeg(file, "a.jpg", {0, 8}).empty());
   EXPECT_TRUE(decode_jpeg(file, "a.jpg", {-5, -5}).empty());
+  EXPECT_TRUE(decode_jpeg_opaque(file, "a.jpg", {0, 8}).empty());
   EXPECT_TRUE(raises_decode_error(
       [&] {
         decode_jpeg(Bytes(file.begin(), file.begin() + 3), "a.jpg", {0, 0});
@@ -231,6 +236,8 @@ TEST(JpegDecoder, DamagedScanDataIsRefused) {
   file[middle + 1] = 0xD9;
   EXPECT_TRUE(raises_decode_error([&] { decode_jpeg(file, "marker.jpg", kWhole); }, "marker.jpg",
                                   "Corrupt JPEG data"));
+  EXPECT_TRUE(raises_decode_error([&] { decode_jpeg_opaque(file, "marker.jpg", kWhole); },
+                                  "marker.jpg", "Corrupt JPEG data"));
 }
 
 TEST(JpegDecoder, RefusesAProgressivePictureThatWouldNeedTooMuchMemory) {

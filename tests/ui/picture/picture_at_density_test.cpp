@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/picture/support/jpeg_encoder.h"
+#include "tests/ui/picture/support/kept_pixels.h"
 #include "tests/ui/picture/support/synthetic_pictures.h"
 #include "tests/ui/picture/support/windows_picture_builders.h"
 #include "ui/picture/picture_decoder.h"
@@ -11,6 +12,8 @@
 
 namespace tessivar::ui {
 namespace {
+
+using test::pixels_of;
 
 TEST(PictureAtDensity, IsDrawnAtItsPixelsTimesDpiOver96WithEdgesRoundedAsTwipsAre) {
   const struct {
@@ -41,7 +44,7 @@ Bitmap two_halves(int width, int height) {
 
 TEST(PictureAtDensity, ABitmapIsFilteredNotRepeatedAndOnlyItsVisiblePartIsKept) {
   const test::Bytes bmp = test::build_bmp(two_halves(20, 10));
-  const Bitmap whole = decode_picture_at(bmp, "halves.bmp", {1000, 1000}, 192);
+  const Bitmap whole = pixels_of(decode_picture_at(bmp, "halves.bmp", {1000, 1000}, 192));
   ASSERT_EQ(whole.width, 40);
   ASSERT_EQ(whole.height, 20);
   EXPECT_EQ(whole.at(5, 10), make_pixel(255, 0, 0));
@@ -52,7 +55,7 @@ TEST(PictureAtDensity, ABitmapIsFilteredNotRepeatedAndOnlyItsVisiblePartIsKept) 
   EXPECT_GT(pixel_blue(at_edge), 0);
 
   // A window showing less keeps less, and what it keeps is the whole's top-left.
-  const Bitmap part = decode_picture_at(bmp, "halves.bmp", {25, 7}, 192);
+  const Bitmap part = pixels_of(decode_picture_at(bmp, "halves.bmp", {25, 7}, 192));
   ASSERT_EQ(part.width, 25);
   ASSERT_EQ(part.height, 7);
   EXPECT_EQ(part.pixels, crop_top_left(whole, {25, 7}).pixels);
@@ -61,17 +64,17 @@ TEST(PictureAtDensity, ABitmapIsFilteredNotRepeatedAndOnlyItsVisiblePartIsKept) 
 TEST(PictureAtDensity, AJpegComesOutOfItsTransformAtTheCommonDensitiesAndIsScaledOtherwise) {
   const test::Bytes jpeg = test::encode_jpeg(test::make_photo_like(75, 120));
   // 150%: twelve eighths, the transform's own upscaling, cut to the part the window shows.
-  const Bitmap at_144 = decode_picture_at(jpeg, "photo.jpg", {100, 1000}, 144);
+  const Bitmap at_144 = pixels_of(decode_picture_at(jpeg, "photo.jpg", {100, 1000}, 144));
   EXPECT_EQ(at_144.width, 100);
   EXPECT_EQ(at_144.height, 180);
   EXPECT_EQ(at_144.pixels,
             crop_top_left(decode_jpeg(jpeg, "photo.jpg", {1000, 1000}, 12), {100, 180}).pixels);
   // 115%: no whole number of eighths; decoded at its own size and filtered up.
-  const Bitmap at_110 = decode_picture_at(jpeg, "photo.jpg", {1000, 1000}, 110);
+  const Bitmap at_110 = pixels_of(decode_picture_at(jpeg, "photo.jpg", {1000, 1000}, 110));
   EXPECT_EQ(at_110.width, 86);
   EXPECT_EQ(at_110.height, 138);
   // At the standard density the picture is decoded as it is.
-  EXPECT_EQ(decode_picture_at(jpeg, "photo.jpg", {50, 50}, 96).pixels,
+  EXPECT_EQ(pixels_of(decode_picture_at(jpeg, "photo.jpg", {50, 50}, 96)).pixels,
             decode_picture(jpeg, "photo.jpg", {50, 50}).pixels);
 }
 

@@ -1,6 +1,7 @@
 // Drawing pictures: straight-alpha compositing and the scaling filters.
 #include "ui/raster/blit.h"
 
+#include <string>
 #include <vector>
 
 #include "raster_test_support.h"
@@ -27,6 +28,45 @@ TEST(DrawBitmap, CopiesOpaquePixelsAndClipsTheSourceAtTheTargetEdges) {
                                                testing::kBackground,  //
                                                grey(2), grey(3), testing::kBackground, grey(5),
                                                grey(6), testing::kBackground}));
+}
+
+// An opaque picture of `width` x `height` with a different colour in every pixel, and the same
+// picture as Pixels. Its rows are `pitch_pixels` apart, as a decoder's wider rows leave them.
+struct OpaquePair {
+  OpaqueBitmap opaque;
+  Bitmap widened;
+};
+OpaquePair opaque_pair(int width, int height, int pitch_pixels) {
+  OpaquePair pair{OpaqueBitmap(width, height, pitch_pixels), Bitmap(width, height)};
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const auto r = static_cast<std::uint8_t>(10 + x), g = static_cast<std::uint8_t>(100 + y),
+                 b = static_cast<std::uint8_t>(x * 7 + y * 3);
+      std::uint8_t* p = pair.opaque.row(y) + static_cast<std::size_t>(x) * 3;
+      p[0] = b, p[1] = g, p[2] = r;
+      pair.widened.pixels[static_cast<std::size_t>(y) * width + x] = make_pixel(r, g, b);
+    }
+  }
+  return pair;
+}
+
+// Drawn, an opaque picture gives exactly what the same picture as Pixels gives: for every
+// width around the four pixels copied at once, placed partly off the target and clipped.
+TEST(DrawOpaqueBitmap, WritesTheSamePixelsAsThePictureWithAlphaWhereverItIsClipped) {
+  for (int width = 1; width <= 9; ++width) {
+    const OpaquePair pair = opaque_pair(width, 3, width + 2);
+    for (const Point at : {Point{0, 0}, Point{-1, 1}, Point{2, -1}, Point{5, 2}}) {
+      for (const Rect clip : {Rect{0, 0, 12, 5}, Rect{1, 1, 3, 2}}) {
+        SCOPED_TRACE("width " + std::to_string(width) + " at " + std::to_string(at.x) + "," +
+                     std::to_string(at.y) + ", clip x " + std::to_string(clip.x));
+        Bitmap want = testing::surface(12, 5);
+        Bitmap got = testing::surface(12, 5);
+        draw_bitmap(want.view(), at, pair.widened.view(), clip);
+        draw_opaque_bitmap(got.view(), at, pair.opaque, clip);
+        ASSERT_EQ(got.pixels, want.pixels);
+      }
+    }
+  }
 }
 
 TEST(DrawBitmap, BlendsEachPixelByItsStraightAlpha) {
