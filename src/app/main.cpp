@@ -1,17 +1,26 @@
 // The Linux program: the application's description run on the X11 backend.
+#include <malloc.h>
+
 #include <clocale>
 #include <cstdio>
 
 #include "app/application_description.h"
 #include "platform/x11/x11_platform.h"
+#include "ui/application_fonts.h"
 #include "ui/application.h"
 
 int main() {
+  // Large blocks (decoded pictures, the decoder's working memory) are mapped on their own and go
+  // back to the system the moment they are freed. By default the allocator raises this limit
+  // after the first such block is freed and then keeps later ones for itself.
+  mallopt(M_MMAP_THRESHOLD, 128 * 1024);
   // The clock texts follow the user's regional settings.
   std::setlocale(LC_ALL, "");
   try {
+    const tessivar::ui::ApplicationSpec& application = tessivar::app::tessivar_application();
     tessivar::x11::X11Platform platform;
-    tessivar::ui::Application app(platform, tessivar::app::tessivar_application());
+    platform.prepare_fonts_when_idle(tessivar::ui::fonts_named_in(application));
+    tessivar::ui::Application app(platform, application);
     app.start();
     app.run();
   } catch (const std::exception& error) {

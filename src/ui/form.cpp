@@ -57,9 +57,12 @@ Size client_size_of(const FormSpec& spec, int dpi) {
 Form::Form(Application& app, const FormModule& module)
     : app_(app), module_(module), dpi_(usable_dpi(app.platform().screen_dpi())) {
   client_size_ = client_size_of(spec(), dpi_);
-  // A window's picture is clipped to its client area: nothing beyond it is ever decoded.
-  picture_ = decode_if_any(spec().picture, client_size_, dpi_);
   create_controls();
+  // A window's picture is clipped to its client area: nothing beyond it is ever decoded. It is
+  // decoded after its controls' pictures: a progressive picture needs working memory for all its
+  // coefficients while it is decoded, and the window's picture, often the largest, is then not
+  // yet held beside it.
+  picture_ = decode_if_any(spec().picture, client_size_, dpi_);
   check_bindings();
 }
 

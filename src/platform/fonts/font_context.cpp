@@ -36,7 +36,12 @@ const std::optional<FaceChoice>& FontContext::choice_for(const ui::FontSpec& spe
   // since an installed face is recognised by its exact (case-blind) name anyway.
   const auto key = std::tuple{std::string(spec.face), static_cast<int>(spec.weight), spec.italic};
   if (auto found = choices_.find(key); found != choices_.end()) return found->second;
-  return choices_.emplace(key, choose_face(config_.get(), spec)).first->second;
+  return choices_.emplace(key, choose_face(config(), spec)).first->second;
+}
+
+FcConfig* FontContext::config() {
+  if (!config_) config_ = load_fontconfig();
+  return config_.get();
 }
 
 std::shared_ptr<FaceHandle> FontContext::open_face(const FaceLocation& location) {
@@ -49,7 +54,7 @@ std::shared_ptr<FaceHandle> FontContext::open_face(const FaceLocation& location)
 
 const FallbackFaces& FontContext::fallbacks_for(const FaceRequest& request) {
   std::unique_ptr<FallbackFaces>& slot = fallbacks_[request];
-  if (!slot) slot = std::make_unique<FallbackFaces>(config_.get(), request);
+  if (!slot) slot = std::make_unique<FallbackFaces>(config(), request);
   return *slot;
 }
 

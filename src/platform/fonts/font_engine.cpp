@@ -45,6 +45,11 @@ int pixels_per_em(double points, int dpi) {
 FontEngine::FontEngine() : context_(std::make_shared<FontContext>()) {}
 FontEngine::~FontEngine() = default;
 
+void FontEngine::prepare(std::span<const ui::FontSpec> specs) {
+  for (const ui::FontSpec& spec : specs) context_->choice_for(spec);
+  context_->release_configuration();
+}
+
 std::optional<FaceChoice> FontEngine::choose(const ui::FontSpec& spec) const {
   return context_->choice_for(spec);
 }

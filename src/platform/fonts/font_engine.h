@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 
 #include "platform/fonts/face_choice.h"
 #include "ui/font.h"
@@ -26,6 +27,12 @@ class FontEngine {
   // The nearest font to `spec` at `dpi` dots per inch; never null. Raises ui::PlatformError
   // only when the machine has no usable font at all.
   std::unique_ptr<ui::Font> open(const ui::FontSpec& spec, int dpi = 96);
+
+  // Chooses the faces of `specs`, the fonts the program's windows name, so that no window's load
+  // waits for fontconfig, and then lets the system's font configuration go (about a megabyte). A
+  // face not chosen here, or a fallback for a character, loads it again. The faces' files are
+  // opened when a window needs them: kept open before then, they would only hold memory.
+  void prepare(std::span<const ui::FontSpec> specs);
 
   // Which installed face open() starts from for `spec`, and which styles it fakes; empty when
   // fontconfig knows no font.

@@ -97,6 +97,10 @@ class HeadlessPlatform final : public ui::Platform {
   void on_launch(std::function<void(const ui::LaunchRequest&)> listener) { launch_listener_ = std::move(listener); }
   void on_error(std::function<void(const ui::Error&)> listener) { error_listener_ = std::move(listener); }
 
+  // Chooses the faces of these fonts now, as the Linux program does in its splash's
+  // idle second, and lets the system's font configuration go.
+  void prepare_fonts(std::span<const ui::FontSpec> fonts) { fonts_.prepare(fonts); }
+
   // Fonts from elsewhere than the machine's font engine, for tests that must not depend on the
   // installed fonts.
   void use_fonts(std::function<std::unique_ptr<ui::Font>(const ui::FontSpec&, int dpi)> factory) {

@@ -66,7 +66,7 @@ ErrorWindow::ErrorWindow(Display* display, const ScreenVisual& visual, const XAt
                          int dpi)
     : display_(display),
       atoms_(atoms),
-      font_(fonts.open({.face = "MS Sans Serif"}, dpi)),
+      font_(fonts.open(kFont, dpi)),
       dpi_(dpi),
       margin_(ui::standard_pixels(kMargin, dpi)) {
   // Laid out in the standard dialog units of 96 dpi, scaled to the screen's density.

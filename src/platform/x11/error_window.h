@@ -18,6 +18,9 @@ namespace tessivar::x11 {
 
 class ErrorWindow {
  public:
+  // The face and size of the message, as the system's message box has them.
+  static constexpr ui::FontSpec kFont{.face = "MS Sans Serif"};
+
   ErrorWindow(Display* display, const ScreenVisual& visual, const XAtoms& atoms,
               fonts::FontEngine& fonts, const std::string& message, bool shared_memory, int dpi);
   ~ErrorWindow();

@@ -17,6 +17,7 @@
 #include "platform/x11/monitor_placement.h"
 #include "platform/x11/screen_density.h"
 #include "platform/x11/startup_notification.h"
+#include "platform/x11/unused_memory.h"
 #include "platform/x11/wine_launcher.h"
 #include "platform/x11/x_property.h"
 #include "ui/system_colour_scheme.h"
@@ -37,6 +38,9 @@ using ui::Input;
 using ui::InputKind;
 
 namespace {
+
+// Milliseconds of an idle wait that choosing and opening the program's fonts may take.
+constexpr int kTimeToSpareForFonts = 100;
 
 int on_connection_lost(Display*) {
   std::fputs("tessivar: lost the connection to the X server\n", stderr);
@@ -107,6 +111,11 @@ class X11Platform::Impl {
   }
   std::int64_t launch(const ui::LaunchRequest& request) { return launcher_.launch(request); }
   void report_error(const ui::Error& error);
+  void prepare_fonts_when_idle(std::vector<ui::FontSpec> fonts) {
+    fonts_to_prepare_ = std::move(fonts);
+    // The message window's font too, so that a failure's window needs no configuration either.
+    fonts_to_prepare_.push_back(ErrorWindow::kFont);
+  }
 
  private:
   void translate(XEvent& event);
@@ -138,6 +147,8 @@ class X11Platform::Impl {
   platform::ErrorMessages error_messages_;
   std::unique_ptr<ErrorWindow> error_window_;  // at most one up at a time
   std::deque<Input> queue_;
+  std::vector<ui::FontSpec> fonts_to_prepare_;
+  bool return_memory_when_idle_ = false;
   std::set<unsigned> held_keys_;
   std::optional<ui::WindowHandle> focused_;
   ui::WindowHandle next_handle_ = 1;
@@ -318,6 +329,7 @@ void X11Platform::Impl::destroy_window(ui::WindowHandle window) {
   windows_.erase(it);
   if (focused_ == window) focused_.reset();
   XFlush(display_);
+  return_memory_when_idle_ = true;
 }
 
 void X11Platform::Impl::show_window(ui::WindowHandle window) {
@@ -327,6 +339,9 @@ void X11Platform::Impl::show_window(ui::WindowHandle window) {
   if (!native.mapped) {
     XMapRaised(display_, native.xid);
     native.mapped = true;
+    // The window's pictures are decoded, and it is not yet painted: what the load used and no
+    // longer needs goes back before the window's surface is written, the moment memory peaks.
+    return_unused_memory();
     native.focus_when_viewable = true;
     if (startup_id_ && native.xid == startup_window_) {
       // The program is up: the launcher's busy cursor or "starting" entry can go.
@@ -404,6 +419,20 @@ ui::WaitStatus X11Platform::Impl::wait_input(std::optional<ui::Millis> deadline,
       const ui::Millis remaining = *deadline - X11Platform::Impl::monotonic_now();
       if (remaining <= 0) return ui::WaitStatus::Deadline;
       timeout = static_cast<int>(std::min<ui::Millis>(remaining, 60'000));
+    }
+    // Preparing fonts takes a few milliseconds: done only with more than that to spare, and then
+    // the events that came meanwhile are read first.
+    if (!fonts_to_prepare_.empty() && (timeout < 0 || timeout >= kTimeToSpareForFonts)) {
+      fonts_.prepare(fonts_to_prepare_);
+      fonts_to_prepare_.clear();
+      fonts_to_prepare_.shrink_to_fit();
+      continue;
+    }
+    // A window that closed has freed its pictures by now, in blocks the allocator would keep
+    // for itself: before sleeping, they go back to the system.
+    if (return_memory_when_idle_) {
+      return_unused_memory();
+      return_memory_when_idle_ = false;
     }
     pollfd fds[2] = {{x_fd, POLLIN, 0}, {launcher_.wake_fd(), POLLIN, 0}};
     poll(fds, 2, timeout);
@@ -599,6 +628,10 @@ ui::PixelView X11Platform::window_pixels(ui::WindowHandle window) {
 void X11Platform::present(ui::WindowHandle window, std::span<const ui::Rect> areas) {
   impl_->present(window, areas);
 }
+void X11Platform::prepare_fonts_when_idle(std::vector<ui::FontSpec> fonts) {
+  impl_->prepare_fonts_when_idle(std::move(fonts));
+}
+
 ui::WaitStatus X11Platform::wait_input(std::optional<ui::Millis> deadline, Input& input) {
   return impl_->wait_input(deadline, input);
 }

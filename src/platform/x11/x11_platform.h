@@ -3,6 +3,8 @@
 // server and the engine; the engine decides everything.
 #pragma once
 
+#include <vector>
+
 #include <memory>
 
 #include "ui/platform.h"
@@ -33,6 +35,11 @@ class X11Platform final : public ui::Platform {
   ui::Pixel system_colour(int index) const override;
   std::int64_t launch(const ui::LaunchRequest& request) override;
   void report_error(const ui::Error& error) override;
+
+  // The fonts the program's windows name: their faces are chosen the first time the program waits
+  // with time to spare (the splash's idle second), so that no later window's load waits for
+  // fontconfig, and the system's font configuration is let go afterwards.
+  void prepare_fonts_when_idle(std::vector<ui::FontSpec> fonts);
 
  private:
   class Impl;
