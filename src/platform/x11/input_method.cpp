@@ -41,7 +41,6 @@ std::string utf8_from_locale(const char* bytes, int length) {
 }  // namespace
 
 InputMethod::InputMethod(Display* display) : display_(display) {
-  method_ = open_input_method(display);
   alt_graph_mask_ = XkbKeysymToModifiers(display, XK_ISO_Level3_Shift);
 }
 
@@ -50,18 +49,36 @@ InputMethod::~InputMethod() {
   if (method_ != nullptr) XCloseIM(method_);
 }
 
-long InputMethod::add_window(Window window) {
-  if (method_ == nullptr) return 0;
+void InputMethod::open_for_key_press() {
+  if (opened_) return;
+  opened_ = true;
+  method_ = open_input_method(display_);
+  if (method_ == nullptr) return;
+  for (const Window window : windows_) make_context(window);
+}
+
+void InputMethod::add_window(Window window) {
+  windows_.insert(window);
+  if (method_ != nullptr) make_context(window);
+}
+
+void InputMethod::make_context(Window window) {
   XIC context = XCreateIC(method_, XNInputStyle, XIMPreeditNothing | XIMStatusNothing,
                           XNClientWindow, window, XNFocusWindow, window, nullptr);
-  if (context == nullptr) return 0;
+  if (context == nullptr) return;
   contexts_[window] = context;
   long events = 0;
   if (XGetICValues(context, XNFilterEvents, &events, nullptr) != nullptr) events = 0;
-  return events;
+  XWindowAttributes attributes;
+  if (events != 0 && XGetWindowAttributes(display_, window, &attributes)) {
+    XSelectInput(display_, window, attributes.your_event_mask | events);
+  }
+  if (window == focused_) XSetICFocus(context);
 }
 
 void InputMethod::remove_window(Window window) {
+  windows_.erase(window);
+  if (focused_ == window) focused_ = None;
   const auto it = contexts_.find(window);
   if (it == contexts_.end()) return;
   XDestroyIC(it->second);
@@ -74,10 +91,12 @@ XIC InputMethod::context_of(Window window) const {
 }
 
 void InputMethod::focus_in(Window window) {
+  focused_ = window;
   if (XIC context = context_of(window)) XSetICFocus(context);
 }
 
 void InputMethod::focus_out(Window window) {
+  if (focused_ == window) focused_ = None;
   if (XIC context = context_of(window)) XUnsetICFocus(context);
 }
 

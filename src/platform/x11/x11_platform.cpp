@@ -219,9 +219,7 @@ ui::WindowHandle X11Platform::Impl::create_window(const ui::WindowDescription& d
                              0, visual_.depth, InputOutput, visual_.visual,
                              CWBackPixmap | CWEventMask | CWColormap | CWBorderPixel, &attributes);
   native.gc = XCreateGC(display_, native.xid, 0, nullptr);
-  if (const long method_events = input_method_->add_window(native.xid)) {
-    XSelectInput(display_, native.xid, attributes.event_mask | method_events);
-  }
+  input_method_->add_window(native.xid);
   apply_window_hints(display_, native.xid, atoms_,
                      {.kind = description.kind,
                       .close_button = description.close_button,
@@ -405,6 +403,7 @@ ui::WaitStatus X11Platform::Impl::wait_input(std::optional<ui::Millis> deadline,
     while (queue_.empty() && XPending(display_) > 0) {
       XEvent event;
       XNextEvent(display_, &event);
+      if (event.type == KeyPress) input_method_->open_for_key_press();
       // The input method takes what it needs: a dead key waits there for the next key.
       if (XFilterEvent(&event, None)) continue;
       translate(event);
