@@ -1,19 +1,15 @@
 // The Linux program: the application's description run on the X11 backend.
-#include <malloc.h>
-
 #include <clocale>
 #include <cstdio>
 
 #include "app/application_description.h"
+#include "platform/x11/unused_memory.h"
 #include "platform/x11/x11_platform.h"
-#include "ui/application_fonts.h"
 #include "ui/application.h"
+#include "ui/application_fonts.h"
 
 int main() {
-  // Large blocks (decoded pictures, the decoder's working memory) are mapped on their own and go
-  // back to the system the moment they are freed. By default the allocator raises this limit
-  // after the first such block is freed and then keeps later ones for itself.
-  mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+  tessivar::x11::map_large_blocks_apart();
   // The clock texts follow the user's regional settings.
   std::setlocale(LC_ALL, "");
   try {

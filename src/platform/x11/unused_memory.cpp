@@ -36,6 +36,8 @@ int release_read_only_segments(dl_phdr_info* info, std::size_t, void* argument) 
 
 }  // namespace
 
+void map_large_blocks_apart() { mallopt(M_MMAP_THRESHOLD, 128 * 1024); }
+
 std::size_t return_unused_memory() {
   malloc_trim(0);
   ReadOnlyData data{static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE))};

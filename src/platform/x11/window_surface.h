@@ -29,6 +29,8 @@ class WindowSurface {
 
   // The engine's 0xAARRGGBB pixels.
   ui::PixelView pixels() const { return pixels_; }
+  // The same, to be painted now.
+  ui::PixelView pixels_for_painting();
   bool shared() const { return shared_; }
   // Whether presenting converts the pixels into the server's format.
   bool converts() const { return converter_.has_value(); }
@@ -42,6 +44,7 @@ class WindowSurface {
   XImage* image_ = nullptr;
   XShmSegmentInfo segment_{};
   bool shared_ = false;
+  bool populated_ = false;
   std::optional<PixelConverter> converter_;
   std::unique_ptr<ui::Pixel[]> own_pixels_;  // the engine's pixels when they are converted
   ui::PixelView pixels_;

@@ -196,6 +196,9 @@ X11Platform::Impl::~Impl() {
 }
 
 ui::WindowHandle X11Platform::Impl::create_window(const ui::WindowDescription& description) {
+  // The window's pictures are decoded, and its pixel memory is yet to be made: what the load used
+  // and no longer needs goes back first, at the moment memory peaks.
+  return_unused_memory();
   NativeWindow native;
   native.frame =
       description.kind == ui::WindowKind::Splash ? kSplashFrameLines * ui::line_pixels(dpi_) : 0;
@@ -337,9 +340,6 @@ void X11Platform::Impl::show_window(ui::WindowHandle window) {
   if (!native.mapped) {
     XMapRaised(display_, native.xid);
     native.mapped = true;
-    // The window's pictures are decoded, and it is not yet painted: what the load used and no
-    // longer needs goes back before the window's surface is written, the moment memory peaks.
-    return_unused_memory();
     native.focus_when_viewable = true;
     if (startup_id_ && native.xid == startup_window_) {
       // The program is up: the launcher's busy cursor or "starting" entry can go.
@@ -373,7 +373,7 @@ void X11Platform::Impl::show_window(ui::WindowHandle window) {
 ui::PixelView X11Platform::Impl::window_pixels(ui::WindowHandle window) {
   const auto it = windows_.find(window);
   if (it == windows_.end()) return {};
-  const ui::PixelView all = it->second.surface->pixels();
+  const ui::PixelView all = it->second.surface->pixels_for_painting();
   const ui::Rect client = it->second.client();
   return {all.row(client.y) + client.x, all.pitch, client.width, client.height};
 }
