@@ -90,7 +90,7 @@ class TickWatch final : public ui::ApplicationObserver {
 
 int main() {
   // As the program sets itself up (src/app/main.cpp).
-  x11::map_large_blocks_apart();
+  x11::keep_freed_memory_for_reuse();
   std::setlocale(LC_ALL, "");
   try {
     const ui::ApplicationSpec& application = app::tessivar_application();

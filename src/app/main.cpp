@@ -9,7 +9,7 @@
 #include "ui/application_fonts.h"
 
 int main() {
-  tessivar::x11::map_large_blocks_apart();
+  tessivar::x11::keep_freed_memory_for_reuse();
   // The clock texts follow the user's regional settings.
   std::setlocale(LC_ALL, "");
   try {

@@ -36,7 +36,12 @@ int release_read_only_segments(dl_phdr_info* info, std::size_t, void* argument) 
 
 }  // namespace
 
-void map_large_blocks_apart() { mallopt(M_MMAP_THRESHOLD, 128 * 1024); }
+void keep_freed_memory_for_reuse() {
+  // Blocks up to the largest picture a window can hold (16384 x 16384 is refused long before)
+  // come from the heap, and the heap shrinks only when told.
+  mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+  mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
+}
 
 std::size_t return_unused_memory() {
   malloc_trim(0);

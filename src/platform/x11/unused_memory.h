@@ -5,11 +5,13 @@
 
 namespace tessivar::x11 {
 
-// Makes large blocks (decoded pictures, a decoder's working memory) mapped on their own, so that
-// each goes back to the system the moment it is freed. By default the allocator raises this
-// limit after the first such block is freed, and then keeps later ones for itself. Call once, at
-// the start of the program.
-void map_large_blocks_apart();
+// Makes the allocator keep what is freed, large blocks too, until return_unused_memory() hands it
+// back. While a window loads, the working memory of one decode (a progressive picture's
+// coefficients) then becomes the pixels of the next picture, instead of going back to the
+// system only for fresh pages to be faulted in again; once the window is made, the rest goes.
+// By default the allocator maps large blocks apart and unmaps each as it is freed, until the
+// first such free, after which it guesses. Call once, at the start of the program.
+void keep_freed_memory_for_reuse();
 
 // Frees the allocator's free pages, and drops from memory the pages of the program file's
 // read-only data, where the pictures are kept: once a window's pictures are decoded their bytes

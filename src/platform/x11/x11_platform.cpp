@@ -79,6 +79,7 @@ struct NativeWindow {
   }
   bool mapped = false;
   bool focus_when_viewable = false;
+  bool painted = false;
 };
 
 ui::Size surface_size(const NativeWindow& native) {
@@ -373,6 +374,12 @@ void X11Platform::Impl::show_window(ui::WindowHandle window) {
 ui::PixelView X11Platform::Impl::window_pixels(ui::WindowHandle window) {
   const auto it = windows_.find(window);
   if (it == windows_.end()) return {};
+  if (!it->second.painted) {
+    it->second.painted = true;
+    // The first paint makes every page of the surface: what the window this one replaces left
+    // behind (it is gone by the time its successor paints) goes back first.
+    return_unused_memory();
+  }
   const ui::PixelView all = it->second.surface->pixels_for_painting();
   const ui::Rect client = it->second.client();
   return {all.row(client.y) + client.x, all.pitch, client.width, client.height};
