@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Figures for the Linux program on a private Xvfb, each beside the figure it is compared with,
 # all from this one run:
-#   - time to the splash window, beside xclock's time to its window (the same polling);
+#   - time to the splash window, beside xclock's time to its window, both timed alike;
 #   - the hand-over as the user sees it (the splash timer's tick to the start screen's first
 #     frame held by the X server), beside libjpeg-turbo alone decoding the same pictures, both
 #     into fresh memory as on a program's one load;
@@ -36,23 +36,28 @@ start_measured() {
   session_pids+=("$started_pid")
 }
 
-now_ns() { date +%s%N; }
-
+# Each program is started by the probe, which times it to its first mapped window by the server's
+# own notices; the program goes on running, and is stopped with the session by its pid.
+probe=${TESSIVAR_X_PROBE:-$build/tests/e2e/tessivar-x-probe}
+# Starts the command that follows and sets launched_ms, the milliseconds to its first window of
+# class $1, and launched_pid.
+time_to_window() {
+  local class=$1 result
+  shift
+  result=$("$probe" launch "$class" "$@" 2>/dev/null)
+  launched_ms=${result%% *}
+  launched_pid=${result##* }
+  [[ $launched_pid =~ ^[0-9]+$ ]] && session_pids+=("$launched_pid")
+}
 if command -v xclock >/dev/null; then
-  c0=$(now_ns)
-  start_measured xclock
-  xclock_pid=$started_pid
-  until xdotool search --onlyvisible --class XClock >/dev/null 2>&1; do sleep 0.005; done
-  c1=$(now_ns)
-  echo "xclock mapped after $(((c1 - c0) / 1000000)) ms (the same polling, for reference)"
+  time_to_window XClock xclock
+  echo "xclock mapped after $launched_ms ms (for reference)"
+  xclock_pid=$launched_pid
 fi
-t0=$(now_ns)
-start_program
-# The splash is the program's first window: polled as xclock's is, so that both wait alike.
-until xdotool search --onlyvisible --class tessivar >/dev/null 2>&1; do sleep 0.005; done
-t1=$(now_ns)
+time_to_window tessivar "$TESSIVAR_PROGRAM"
+echo "splash mapped after $launched_ms ms"
+app_pid=$launched_pid
 has_window_of_type SPLASH || echo "the first window was not the splash"
-echo "splash mapped after $(((t1 - t0) / 1000000)) ms"
 await_start_screen
 sleep 2
 read -r u1 s1 < <(awk '{print $14, $15}' "/proc/$app_pid/stat")
