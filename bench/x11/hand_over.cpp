@@ -22,9 +22,10 @@ using namespace tessivar;
 
 constexpr std::string_view kStartScreenTitle = "Tessivar 1.0 (BETA)";
 
-// The X11 backend, with the moment of the start screen's first present noted. Presenting on the
-// backend waits until the server has taken the pixels, so that moment is when the frame is on
-// the screen. Once it is, the start screen is asked to close and the run ends.
+// The X11 backend, with the moment of the start screen's first frame noted: the first present
+// after the server exposed the window (the backend puts nothing into a window that is not on the
+// screen yet) and waits until the server has taken the pixels. Once it is, the start screen is
+// asked to close and the run ends.
 class TimedPlatform final : public ui::Platform {
  public:
   explicit TimedPlatform(x11::X11Platform& backend) : backend_(backend) {}
@@ -47,7 +48,7 @@ class TimedPlatform final : public ui::Platform {
   }
   void present(ui::WindowHandle window, std::span<const ui::Rect> areas) override {
     backend_.present(window, areas);
-    if (start_screen_ == window && !first_frame) first_frame = Clock::now();
+    if (start_screen_ == window && exposed_ && !first_frame) first_frame = Clock::now();
   }
   ui::WaitStatus wait_input(std::optional<ui::Millis> deadline, ui::Input& input) override {
     if (first_frame && start_screen_ && !close_asked_) {
@@ -55,7 +56,12 @@ class TimedPlatform final : public ui::Platform {
       input = {.kind = ui::InputKind::CloseRequested, .window = *start_screen_};
       return ui::WaitStatus::Input;
     }
-    return backend_.wait_input(deadline, input);
+    const ui::WaitStatus status = backend_.wait_input(deadline, input);
+    if (status == ui::WaitStatus::Input && input.kind == ui::InputKind::Exposed &&
+        input.window == start_screen_) {
+      exposed_ = true;
+    }
+    return status;
   }
   ui::Millis now() const override { return backend_.now(); }
   std::string local_time_text() override { return backend_.local_time_text(); }
@@ -72,6 +78,7 @@ class TimedPlatform final : public ui::Platform {
  private:
   x11::X11Platform& backend_;
   std::optional<ui::WindowHandle> start_screen_;
+  bool exposed_ = false;
   bool close_asked_ = false;
 };
 

@@ -19,7 +19,8 @@ Size picture_size_at(Size natural, int dpi);
 // The part of the picture that can ever be visible, `visible` being in the window's pixels, at
 // the window's density. Only the part of the file that this needs is decoded. An icon picks its
 // image for the size in the window's own pixels, as the system picks icons for a density, and is
-// shown at that image's size. A JPEG or bitmap drawn at its own pixels is kept without alpha.
+// shown at that image's size. A JPEG or bitmap drawn at its own pixels is kept without alpha; a
+// bitmap's own rows are used where they lie, so `bytes` must outlive the picture.
 DecodedPicture decode_picture_at(std::span<const std::uint8_t> bytes, std::string_view name, Size visible,
                          int dpi);
 

@@ -64,33 +64,45 @@ struct Bitmap {
 };
 
 // Pixels with no transparency, three bytes each in memory order blue, green, red: how a
-// photograph or a 24-bit bitmap is kept once decoded, a quarter smaller than as Pixels. Rows are
-// `pitch` bytes apart, which is more than width x 3 where a decoder wrote wider rows than are
-// kept; keeping the top-left part of a picture moves nothing.
+// photograph or a 24-bit bitmap is kept once decoded, a quarter smaller than as Pixels. Row y
+// starts `pitch` x y bytes after row 0: more than width x 3 apart where a decoder wrote wider rows
+// than are kept, so that keeping the top-left part of a picture moves nothing, and negative where
+// the rows are a bitmap file's own, stored bottom-up.
 struct OpaqueBitmap {
   static constexpr int kBytesPerPixel = 3;
 
   int width = 0;
   int height = 0;
-  std::size_t pitch = 0;
-  std::unique_ptr<std::uint8_t[]> bytes;
+  std::ptrdiff_t pitch = 0;
+  const std::uint8_t* first_row = nullptr;
+  std::unique_ptr<std::uint8_t[]> owned;  // the rows' memory, unless they are a file's own
 
   OpaqueBitmap() = default;
-  // Rows `row_width` pixels apart, left unwritten for a decoder to fill: clearing memory that is
-  // about to be overwritten would only cost time.
+  // Memory of its own, rows `row_width` pixels apart, left unwritten for a decoder to fill:
+  // clearing memory that is about to be overwritten would only cost time.
   OpaqueBitmap(int w, int h, int row_width)
       : width(w),
         height(h),
-        pitch(static_cast<std::size_t>(row_width) * kBytesPerPixel),
-        bytes(new std::uint8_t[pitch * static_cast<std::size_t>(h)]) {}
+        pitch(static_cast<std::ptrdiff_t>(row_width) * kBytesPerPixel),
+        owned(new std::uint8_t[static_cast<std::size_t>(pitch) * static_cast<std::size_t>(h)]) {
+    first_row = owned.get();
+  }
+  // Rows that already lie in memory in this form and outlive the bitmap.
+  static OpaqueBitmap viewing(const std::uint8_t* first_row, std::ptrdiff_t pitch, int w, int h) {
+    OpaqueBitmap view;
+    view.width = w;
+    view.height = h;
+    view.pitch = pitch;
+    view.first_row = first_row;
+    return view;
+  }
 
   bool empty() const { return width <= 0 || height <= 0; }
-  std::uint8_t* row(int y) { return bytes.get() + static_cast<std::size_t>(y) * pitch; }
-  const std::uint8_t* row(int y) const {
-    return bytes.get() + static_cast<std::size_t>(y) * pitch;
-  }
+  const std::uint8_t* row(int y) const { return first_row + static_cast<std::ptrdiff_t>(y) * pitch; }
+  // For the decoder that fills a bitmap of its own.
+  std::uint8_t* writable_row(int y) { return owned.get() + static_cast<std::ptrdiff_t>(y) * pitch; }
   Pixel at(int x, int y) const {
-    const std::uint8_t* p = row(y) + static_cast<std::size_t>(x) * kBytesPerPixel;
+    const std::uint8_t* p = row(y) + static_cast<std::ptrdiff_t>(x) * kBytesPerPixel;
     return make_pixel(p[2], p[1], p[0]);
   }
 };

@@ -80,7 +80,16 @@ struct NativeWindow {
   bool mapped = false;
   bool focus_when_viewable = false;
   bool painted = false;
+  // On the screen: exposed since it was last mapped. Pixels put into a window before then are
+  // thrown away by the server (it keeps no contents), and only hold up the manager's mapping of
+  // the window in the server's queue; the Expose that follows brings them.
+  bool viewable = false;
 };
+
+// The pixel memory of a window of `client_size` with `frame` pixels of our own frame round it.
+ui::Size surface_size_for(ui::Size client_size, int frame) {
+  return {std::max(client_size.width, 1) + 2 * frame, std::max(client_size.height, 1) + 2 * frame};
+}
 
 ui::Size surface_size(const NativeWindow& native) {
   const ui::PixelView all = native.surface->pixels();
@@ -127,8 +136,11 @@ class X11Platform::Impl {
   void show_next_error();
   // Gives the window pixel memory for a client area of `client_size`, its frame painted.
   void make_surface(NativeWindow& native, ui::Size client_size);
-  // The frame the manager will draw round a window not yet shown, if it says so in time.
-  std::optional<FrameExtents> ask_frame_extents(Window xid);
+  // Asks the manager what frame it will draw round a window not yet shown; false when it does
+  // not answer such questions. The answer is awaited by await_frame_extents, which gives it up
+  // if it does not come in time.
+  bool ask_frame_extents(Window xid);
+  std::optional<FrameExtents> await_frame_extents(Window xid);
   void queue(Input input) { queue_.push_back(input); }
 
   Display* display_;
@@ -203,8 +215,7 @@ ui::WindowHandle X11Platform::Impl::create_window(const ui::WindowDescription& d
   NativeWindow native;
   native.frame =
       description.kind == ui::WindowKind::Splash ? kSplashFrameLines * ui::line_pixels(dpi_) : 0;
-  make_surface(native, description.client_size);
-  const ui::Size size = surface_size(native);
+  const ui::Size size = surface_size_for(description.client_size, native.frame);
   const ui::Rect monitor = monitor_under_pointer(display_, screen_);
   const ui::Rect work_area = work_area_on(display_, screen_, atoms_, monitor);
   // Placed as if it had no frame until the manager says what frame it will draw.
@@ -230,8 +241,20 @@ ui::WindowHandle X11Platform::Impl::create_window(const ui::WindowDescription& d
                       .taskbar_button = description.taskbar_button},
                      description.title, size, position);
   apply_window_icon(display_, native.xid, atoms_, description.icon_ico);
-  if (description.centred) {
-    if (const auto frame = ask_frame_extents(native.xid)) {
+  // The manager answers while the pixel memory is made.
+  const bool frame_asked = description.centred && ask_frame_extents(native.xid);
+  try {
+    make_surface(native, description.client_size);
+  } catch (const ui::PlatformError&) {
+    // No window without its pixels: the one made for it goes again.
+    input_method_->remove_window(native.xid);
+    XFreeGC(display_, native.gc);
+    XDestroyWindow(display_, native.xid);
+    XFlush(display_);
+    throw;
+  }
+  if (frame_asked) {
+    if (const auto frame = await_frame_extents(native.xid)) {
       position = client_position_for(monitor, work_area, size, *frame);
       apply_size_hints(display_, native.xid, size, position);
       XMoveWindow(display_, native.xid, position.x, position.y);
@@ -251,13 +274,13 @@ ui::WindowHandle X11Platform::Impl::create_window(const ui::WindowDescription& d
 }
 
 void X11Platform::Impl::make_surface(NativeWindow& native, ui::Size client_size) {
-  const ui::Size size{std::max(client_size.width, 1) + 2 * native.frame,
-                      std::max(client_size.height, 1) + 2 * native.frame};
+  const ui::Size size = surface_size_for(client_size, native.frame);
   native.surface = std::make_unique<WindowSurface>(display_, visual_.visual, visual_.depth, size,
                                                    shared_memory_);
   if (native.frame > 0) {
-    // The frame in the window's dark shadow colour; the engine paints only inside it.
-    const ui::PixelView all = native.surface->pixels();
+    // The frame in the window's dark shadow colour; the engine paints only inside it. Its edges
+    // run down every row, so every page of the surface is written now.
+    const ui::PixelView all = native.surface->pixels_for_painting();
     const ui::Pixel colour = ui::default_system_colour(21);
     for (int y = 0; y < all.height; ++y) {
       for (int x = 0; x < all.width; ++x) {
@@ -273,8 +296,8 @@ bool X11Platform::Impl::manager_supports(Atom feature) const {
   return std::find(supported.begin(), supported.end(), feature) != supported.end();
 }
 
-std::optional<FrameExtents> X11Platform::Impl::ask_frame_extents(Window xid) {
-  if (!manager_tells_frames_) return std::nullopt;
+bool X11Platform::Impl::ask_frame_extents(Window xid) {
+  if (!manager_tells_frames_) return false;
   XEvent request{};
   request.xclient.type = ClientMessage;
   request.xclient.window = xid;
@@ -283,6 +306,10 @@ std::optional<FrameExtents> X11Platform::Impl::ask_frame_extents(Window xid) {
   XSendEvent(display_, RootWindow(display_, screen_), False,
              SubstructureNotifyMask | SubstructureRedirectMask, &request);
   XFlush(display_);
+  return true;
+}
+
+std::optional<FrameExtents> X11Platform::Impl::await_frame_extents(Window xid) {
   // A manager that supports the request answers within a round trip; the wait is bounded so
   // that a slow one delays the window by a moment at most.
   constexpr ui::Millis kLongestWait = 100;
@@ -389,6 +416,7 @@ void X11Platform::Impl::present(ui::WindowHandle window, std::span<const ui::Rec
   const auto it = windows_.find(window);
   if (it == windows_.end() || areas.empty()) return;
   const NativeWindow& native = it->second;
+  if (!native.viewable) return;
   const ui::Rect client = native.client();
   for (const ui::Rect& area : areas) {
     native.surface->put(native.xid, native.gc,
@@ -486,6 +514,7 @@ void X11Platform::Impl::translate(XEvent& event) {
   NativeWindow& native = windows_.at(handle);
   switch (event.type) {
     case Expose:
+      native.viewable = true;
       if (native.focus_when_viewable) {
         XSetInputFocus(display_, native.xid, RevertToParent, CurrentTime);
         native.focus_when_viewable = false;
@@ -552,7 +581,10 @@ void X11Platform::Impl::translate(XEvent& event) {
       // Another program grabbed the pointer while the button was held here.
       if (event.xcrossing.mode == NotifyGrab) queue({.kind = InputKind::CaptureLost, .window = handle});
       break;
-    case UnmapNotify: queue({.kind = InputKind::CaptureLost, .window = handle}); break;
+    case UnmapNotify:
+      native.viewable = false;
+      queue({.kind = InputKind::CaptureLost, .window = handle});
+      break;
     case ClientMessage:
       if (event.xclient.message_type == atoms_.wm_protocols &&
           static_cast<Atom>(event.xclient.data.l[0]) == atoms_.wm_delete_window) {

@@ -1,7 +1,6 @@
 // Windows bitmap files: 24 bits per pixel, uncompressed, rows bottom-up or top-down.
 
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "ui/picture/bmp_header.h"
@@ -137,12 +136,12 @@ OpaqueBitmap decode_bmp_opaque(std::span<const std::uint8_t> bytes, std::string_
   const BmpHeader header = read_bmp_header(file);
   const Size out = visible_region(header.width, header.height, visible);
   if (out.width == 0 || out.height == 0) return {};
-  // Stored blue, green, red: each row is the kept one already, copied as it is.
-  OpaqueBitmap bitmap(out.width, out.height, out.width);
-  for (int y = 0; y < out.height; ++y) {
-    std::memcpy(bitmap.row(y), stored_row(bytes, header, y), bitmap.pitch);
-  }
-  return bitmap;
+  // Stored blue, green, red, each row as it is kept: the file's own rows are the picture, and
+  // nothing is copied. Bottom-up rows are walked backwards.
+  const std::ptrdiff_t stride = static_cast<std::ptrdiff_t>(
+      dib_row_stride(static_cast<std::uint64_t>(header.width), 24));
+  return OpaqueBitmap::viewing(stored_row(bytes, header, 0), header.top_down ? stride : -stride,
+                               out.width, out.height);
 }
 
 }  // namespace tessivar::ui

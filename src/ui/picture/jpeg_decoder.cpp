@@ -279,7 +279,8 @@ OpaqueBitmap decode_jpeg_opaque(std::span<const std::uint8_t> bytes, std::string
   // The few columns beyond the visible part stay in each row, unused: keeping them costs a few
   // per cent of the picture, where moving the rows together would cost a pass over all of it.
   OpaqueBitmap decoded(rows.out.width, rows.out.height, rows.row_width);
-  read_visible_rows(session, name, rows, decoded.bytes.get(), decoded.pitch);
+  read_visible_rows(session, name, rows, decoded.owned.get(),
+                    static_cast<std::size_t>(decoded.pitch));
   return decoded;
 }
 

@@ -47,7 +47,9 @@ Bitmap decode_jpeg(std::span<const std::uint8_t> bytes, std::string_view name, S
                    int eighths = 8);
 Bitmap decode_bmp(std::span<const std::uint8_t> bytes, std::string_view name, Size visible);
 
-// The same two, kept at three bytes a pixel: neither format has transparency.
+// The same two, kept at three bytes a pixel: neither format has transparency. A 24-bit bitmap's
+// rows are already in that form, and the result refers to them in `bytes`, which must outlive it
+// (a window's pictures are the program's own embedded bytes).
 OpaqueBitmap decode_jpeg_opaque(std::span<const std::uint8_t> bytes, std::string_view name,
                                 Size visible, int eighths = 8);
 OpaqueBitmap decode_bmp_opaque(std::span<const std::uint8_t> bytes, std::string_view name,

@@ -42,7 +42,7 @@ OpaquePair opaque_pair(int width, int height, int pitch_pixels) {
     for (int x = 0; x < width; ++x) {
       const auto r = static_cast<std::uint8_t>(10 + x), g = static_cast<std::uint8_t>(100 + y),
                  b = static_cast<std::uint8_t>(x * 7 + y * 3);
-      std::uint8_t* p = pair.opaque.row(y) + static_cast<std::size_t>(x) * 3;
+      std::uint8_t* p = pair.opaque.writable_row(y) + static_cast<std::size_t>(x) * 3;
       p[0] = b, p[1] = g, p[2] = r;
       pair.widened.pixels[static_cast<std::size_t>(y) * width + x] = make_pixel(r, g, b);
     }
