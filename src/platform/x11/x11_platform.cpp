@@ -39,7 +39,7 @@ using ui::InputKind;
 
 namespace {
 
-// Milliseconds of an idle wait that choosing and opening the program's fonts may take.
+// Milliseconds an idle wait must have left for the program's faces to be chosen in it.
 constexpr int kTimeToSpareForFonts = 100;
 
 int on_connection_lost(Display*) {
