@@ -111,8 +111,8 @@ WindowSurface::WindowSurface(Display* display, Visual* visual, int depth, ui::Si
 }
 
 ui::PixelView WindowSurface::pixels_for_painting() {
-  if (!populated_ && image_ != nullptr && image_->data != nullptr) {
-    populated_ = true;
+  if (!pages_made_ && image_ != nullptr && image_->data != nullptr) {
+    pages_made_ = true;
     // The first paint writes every pixel, so every page is needed at once: made in one call they
     // cost a fraction of a fault apiece (a single fault has been seen to take 13 us on a virtual
     // machine). Made here rather than with the memory, they are taken only when they are

@@ -29,8 +29,9 @@ class WindowSurface {
 
   // The engine's 0xAARRGGBB pixels.
   ui::PixelView pixels() const { return pixels_; }
-  // The same, to be painted now.
+  // The same, to be painted now: the first call makes every page of the memory at once.
   ui::PixelView pixels_for_painting();
+  bool pages_made() const { return pages_made_; }
   bool shared() const { return shared_; }
   // Whether presenting converts the pixels into the server's format.
   bool converts() const { return converter_.has_value(); }
@@ -44,7 +45,7 @@ class WindowSurface {
   XImage* image_ = nullptr;
   XShmSegmentInfo segment_{};
   bool shared_ = false;
-  bool populated_ = false;
+  bool pages_made_ = false;
   std::optional<PixelConverter> converter_;
   std::unique_ptr<ui::Pixel[]> own_pixels_;  // the engine's pixels when they are converted
   ui::PixelView pixels_;

@@ -79,7 +79,6 @@ struct NativeWindow {
   }
   bool mapped = false;
   bool focus_when_viewable = false;
-  bool painted = false;
   // On the screen: exposed since it was last mapped. Pixels put into a window before then are
   // thrown away by the server (it keeps no contents), and only hold up the manager's mapping of
   // the window in the server's queue; the Expose that follows brings them.
@@ -401,8 +400,7 @@ void X11Platform::Impl::show_window(ui::WindowHandle window) {
 ui::PixelView X11Platform::Impl::window_pixels(ui::WindowHandle window) {
   const auto it = windows_.find(window);
   if (it == windows_.end()) return {};
-  if (!it->second.painted) {
-    it->second.painted = true;
+  if (!it->second.surface->pages_made()) {
     // The first paint makes every page of the surface: what the window this one replaces left
     // behind (it is gone by the time its successor paints) goes back first.
     return_unused_memory();
