@@ -1,6 +1,11 @@
 // Fonts as a window description names them, and the glyph source a backend hands the painter.
 // Layout (alignment, line breaking, clipping) is the painter's; a Font only measures and draws
 // one run of text on one line.
+//
+// A run has two widths. Its design width is what the face's own advance widths give at the
+// font's size, unhinted and unrounded; lines are broken by it, so that where a caption breaks is
+// the same on every backend and at every density, whatever one rasteriser does to one size. Its
+// drawn width is where draw() leaves the pen, hinting and all; text is aligned by it.
 #pragma once
 
 #include <cstdint>
@@ -37,6 +42,11 @@ class Font {
 
   // Advance width in pixels of a UTF-8 run, as draw() would place it.
   virtual int measure(std::string_view utf8) const = 0;
+
+  // The run's design width in 64ths of a pixel: the sum of its glyphs' advance widths as the
+  // face's design gives them (no hinting, no kerning, no synthetic emboldening), scaled to the
+  // font's pixels to the em and its narrowing.
+  virtual std::int64_t design_width(std::string_view utf8) const = 0;
 
   // Draws a UTF-8 run anti-aliased in `colour` (alpha ignored) with its pen starting at
   // (origin.x, baseline origin.y), touching no pixel outside `clip` or outside the target.

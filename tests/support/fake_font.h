@@ -16,6 +16,9 @@ class BlockFont final : public ui::Font {
   int measure(std::string_view utf8) const override {
     return static_cast<int>(utf8.size()) * kAdvance;
   }
+  std::int64_t design_width(std::string_view utf8) const override {
+    return static_cast<std::int64_t>(measure(utf8)) * 64;
+  }
   // A space leaves its cell empty; any other character fills the cell's middle 6 by 8 pixels.
   void draw(ui::PixelView target, ui::Rect clip, ui::Point origin, std::string_view utf8,
             ui::Pixel colour) const override {

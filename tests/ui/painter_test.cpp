@@ -186,5 +186,49 @@ TEST(TextLayout, BreaksAtSpacesKeepsLeadingSpacesAndLetsALongWordStandAlone) {
   EXPECT_EQ(lines("one", 100), (std::vector<std::string>{"one"}));
 }
 
+// A font whose hinted widths run ahead of its design, as a rasteriser's do at some sizes: each
+// character is drawn `kDrawn` pixels wide and designed `design_64ths` 64ths of a pixel wide.
+class HintedWiderFont final : public ui::Font {
+ public:
+  static constexpr int kDrawn = 11;
+  explicit HintedWiderFont(std::int64_t design_64ths) : design_(design_64ths) {}
+  ui::FontMetrics metrics() const override { return {8, 2, 10}; }
+  int measure(std::string_view utf8) const override {
+    return static_cast<int>(utf8.size()) * kDrawn;
+  }
+  std::int64_t design_width(std::string_view utf8) const override {
+    return static_cast<std::int64_t>(utf8.size()) * design_;
+  }
+  void draw(ui::PixelView, ui::Rect, ui::Point, std::string_view, ui::Pixel) const override {}
+
+ private:
+  std::int64_t design_;
+};
+
+TEST(TextLayout, LinesBreakByTheDesignWidthAndAreAlignedByTheDrawnOne) {
+  struct Case {
+    std::int64_t design_64ths;  // a character's design width
+    int max_width;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      // Drawn, "aa bb" is 55 pixels, yet by its design it fits in 50.
+      {10 * 64, 50, {"aa bb", "cc"}},
+      // A 64th of a pixel over is over: the 64ths count, not the rounded pixels.
+      {10 * 64 + 12, 51, {"aa bb", "cc"}},
+      {10 * 64 + 13, 51, {"aa", "bb", "cc"}},
+  };
+  for (const Case& c : cases) {
+    const HintedWiderFont font(c.design_64ths);
+    std::vector<std::string> texts;
+    const auto lines = break_into_lines(font, "aa bb cc", c.max_width);
+    for (const TextLine& l : lines) {
+      texts.emplace_back(l.text);
+      EXPECT_EQ(l.width, static_cast<int>(l.text.size()) * HintedWiderFont::kDrawn);
+    }
+    EXPECT_EQ(texts, c.lines) << c.design_64ths << " 64ths in " << c.max_width;
+  }
+}
+
 }  // namespace
 }  // namespace tessivar::testing

@@ -1,5 +1,6 @@
-// The Linux program's layout of every label caption (caption_layout_report.h), for the Windows
-// program's to be held to: tests/win32/wine_faces_test.sh compares the two.
+// The Linux program's layout of every label caption (caption_layout_report.h) at each density
+// the layouts are held to, for the Windows program's to be held to: tests/win32/wine_faces_test.sh
+// compares the two.
 #include <cstdio>
 #include <exception>
 
@@ -10,10 +11,12 @@
 int main() {
   try {
     tessivar::fonts::FontEngine engine;
-    const std::string report = tessivar::tests::caption_layout_report(
-        tessivar::app::tessivar_application(),
-        [&](const tessivar::ui::FontSpec& spec) { return engine.open(spec, 96); });
-    std::fputs(report.c_str(), stdout);
+    for (const int dpi : tessivar::tests::kReportDensities) {
+      const std::string report = tessivar::tests::caption_layout_report(
+          tessivar::app::tessivar_application(),
+          [&](const tessivar::ui::FontSpec& spec, int at) { return engine.open(spec, at); }, dpi);
+      std::fputs(report.c_str(), stdout);
+    }
   } catch (const std::exception& failure) {
     std::fprintf(stderr, "caption_layout_linux: %s\n", failure.what());
     return 2;

@@ -120,6 +120,15 @@ int FreeTypeFont::measure(std::string_view utf8) const {
   return lay_out(utf8, [](const SizedFace&, const GlyphImage&, int) {});
 }
 
+std::int64_t FreeTypeFont::design_width(std::string_view utf8) const {
+  std::int64_t width = 0;
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const GlyphSource& source = source_for(next_code_point(utf8, pos));
+    if (source.drawn) width += faces_[source.face]->design_advance(source.index);
+  }
+  return width;
+}
+
 void FreeTypeFont::draw(ui::PixelView target, ui::Rect clip, ui::Point origin,
                         std::string_view utf8, ui::Pixel colour) const {
   const ui::Rect visible = clip.intersect(target.bounds());

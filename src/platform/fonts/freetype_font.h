@@ -32,6 +32,7 @@ class FreeTypeFont final : public ui::Font {
 
   ui::FontMetrics metrics() const override;
   int measure(std::string_view utf8) const override;
+  std::int64_t design_width(std::string_view utf8) const override;
   void draw(ui::PixelView target, ui::Rect clip, ui::Point origin, std::string_view utf8,
             ui::Pixel colour) const override;
 

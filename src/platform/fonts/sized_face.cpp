@@ -1,5 +1,6 @@
 #include "platform/fonts/sized_face.h"
 
+#include FT_ADVANCES_H
 #include FT_SIZES_H
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
@@ -41,7 +42,8 @@ SizedFace::SizedFace(std::shared_ptr<FaceHandle> face, FT_Size size, int pixels_
     : face_(std::move(face)),
       size_(size),
       synthesis_(synthesis),
-      has_kerning_(FT_HAS_KERNING(face_->get())) {
+      has_kerning_(FT_HAS_KERNING(face_->get())),
+      pixels_per_em_(pixels_per_em) {
   measure_lines(pixels_per_em);
 }
 
@@ -131,6 +133,19 @@ GlyphImage SizedFace::rasterise(unsigned index) {
                 bitmap.buffer + static_cast<std::ptrdiff_t>(source_row) * stride, bitmap.width);
   }
   return image;
+}
+
+std::int64_t SizedFace::design_advance(unsigned index) {
+  if (auto found = design_advances_.find(index); found != design_advances_.end()) {
+    return found->second;
+  }
+  FT_Face face = face_->get();
+  FT_Fixed units = 0;  // font units: FT_LOAD_NO_SCALE reads the metrics table as it stands
+  if (FT_Get_Advance(face, index, FT_LOAD_NO_SCALE, &units) != 0) units = 0;
+  const double units_per_em = face->units_per_EM > 0 ? face->units_per_EM : 1000.0;
+  const auto advance = static_cast<std::int64_t>(std::llround(
+      static_cast<double>(units) * pixels_per_em_ * 64.0 * synthesis_.width_scale / units_per_em));
+  return design_advances_.emplace(index, advance).first->second;
 }
 
 int SizedFace::kerning(unsigned left, unsigned right) {

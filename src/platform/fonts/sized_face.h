@@ -56,6 +56,10 @@ class SizedFace {
     return coverage_.data() + image.offset;
   }
 
+  // The glyph's advance as the face's design gives it, scaled to this size and narrowed, in 64ths
+  // of a pixel: no hinting, no emboldening (ui::Font::design_width).
+  std::int64_t design_advance(unsigned index);
+
   // The pen adjustment between two glyphs of this face, in whole pixels.
   int kerning(unsigned left, unsigned right);
 
@@ -76,7 +80,9 @@ class SizedFace {
   ui::FontMetrics metrics_;
   LineStroke underline_;
   LineStroke strikeout_;
+  int pixels_per_em_;
   std::unordered_map<unsigned, GlyphImage> glyphs_;
+  std::unordered_map<unsigned, std::int64_t> design_advances_;
   std::vector<std::uint8_t> coverage_;
 };
 

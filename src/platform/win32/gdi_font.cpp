@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <cwchar>
+#include <numeric>
 
 #include "platform/win32/utf16.h"
 #include "platform/win32/window_surface.h"
@@ -61,6 +62,7 @@ LONG narrowed_width(const LOGFONTW& font, double scale) {
 GdiFont::GdiFont(const ui::FontSpec& spec, const GdiFace& face, int dpi)
     : substitute_(face.substitute) {
   as_named_ = logical_font(spec, to_utf16(spec.face), spec.weight, dpi);
+  as_named_weight_ = spec.weight;
   LOGFONTW chosen = logical_font(spec, face.name, face.weight, dpi);
   if (face.width_scale != 1.0) chosen.lfWidth = narrowed_width(chosen, face.width_scale);
   font_ = CreateFontIndirectW(&chosen);
@@ -80,6 +82,27 @@ GdiFont::GdiFont(const ui::FontSpec& spec, const GdiFace& face, int dpi)
   overhang_ = std::max<int>(text_metrics.tmOverhang, 2) + text_metrics.tmMaxCharWidth / 4;
   SetBkMode(dc_, TRANSPARENT);
   SetTextAlign(dc_, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
+  // Narrowed through lfWidth, the drawn glyphs are only as narrow as a whole average width
+  // allows; the design widths are narrowed by the factor itself, as on Linux.
+  design_ = design_widths_of(font_, chosen, face.design_weight, face.width_scale);
+}
+
+GdiFont::DesignWidths GdiFont::design_widths_of(HFONT drawn, LOGFONTW logical, int design_weight,
+                                                double width_scale) const {
+  DesignWidths design;
+  SelectObject(dc_, drawn);
+  OUTLINETEXTMETRICW outline{};
+  outline.otmSize = sizeof outline;
+  if (GetOutlineTextMetricsW(dc_, sizeof outline, &outline) == 0 || outline.otmEMSquare == 0) {
+    return design;
+  }
+  const int pixels_per_em = -logical.lfHeight;
+  logical.lfHeight = -static_cast<LONG>(outline.otmEMSquare);
+  logical.lfWidth = 0;
+  logical.lfWeight = design_weight;
+  design.font = CreateFontIndirectW(&logical);
+  design.scale = pixels_per_em * 64.0 * width_scale / outline.otmEMSquare;
+  return design;
 }
 
 GdiFont::~GdiFont() {
@@ -91,6 +114,8 @@ GdiFont::~GdiFont() {
   DeleteDC(dc_);
   DeleteObject(font_);
   if (fallback_) DeleteObject(fallback_);
+  if (design_.font) DeleteObject(design_.font);
+  if (fallback_design_.font) DeleteObject(fallback_design_.font);
 }
 
 std::wstring GdiFont::selected_face() const {
@@ -109,20 +134,84 @@ bool GdiFont::covers(const std::wstring& text) const {
   return glyphs.find(static_cast<wchar_t>(0xFFFF)) == std::wstring::npos;
 }
 
-void GdiFont::select_for(const std::wstring& text) const {
+GdiFont::Choice GdiFont::choose_for(const std::wstring& text) const {
   SelectObject(dc_, font_);
-  if (!substitute_ || covers(text)) return;
-  if (!fallback_) fallback_ = CreateFontIndirectW(&as_named_);
-  if (fallback_) SelectObject(dc_, fallback_);
+  if (!substitute_ || covers(text)) return {font_, &design_};
+  if (!fallback_) {
+    fallback_ = CreateFontIndirectW(&as_named_);
+    if (!fallback_) return {font_, &design_};
+    fallback_design_ = design_widths_of(fallback_, as_named_, as_named_weight_, 1.0);
+  }
+  SelectObject(dc_, fallback_);
+  return {fallback_, &fallback_design_};
+}
+
+namespace {
+
+int extent_of(HDC dc, const wchar_t* text, int count) {
+  SIZE extent{};
+  return GetTextExtentPoint32W(dc, text, count, &extent) ? extent.cx : 0;
+}
+
+}  // namespace
+
+std::vector<std::int64_t> GdiFont::design_advances(const std::wstring& text,
+                                                   const Choice& choice) const {
+  DesignWidths& design = *choice.design;
+  if (!design.font) return {};
+  std::vector<std::int64_t> advances(text.size(), 0);
+  SelectObject(dc_, design.font);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    int units = 0;
+    if (IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size() && IS_LOW_SURROGATE(text[i + 1])) {
+      units = extent_of(dc_, &text[i], 2);
+      advances[i] = std::llround(units * design.scale);
+      ++i;
+      continue;
+    }
+    auto [known, inserted] = design.units.try_emplace(text[i], 0);
+    if (inserted) known->second = extent_of(dc_, &text[i], 1);
+    advances[i] = std::llround(known->second * design.scale);
+  }
+  SelectObject(dc_, choice.drawn);
+  return advances;
+}
+
+std::vector<INT> GdiFont::pen_steps(const std::wstring& text, const Choice& choice) const {
+  const std::vector<std::int64_t> advances = design_advances(text, choice);
+  std::vector<INT> steps(advances.size());
+  std::int64_t pen = 0;
+  int placed = 0;  // whole pixels, the design pen rounded
+  for (std::size_t i = 0; i < advances.size(); ++i) {
+    pen += advances[i];
+    const int next = static_cast<int>((pen + 32) >> 6);
+    steps[i] = next - placed;
+    placed = next;
+  }
+  return steps;
+}
+
+int GdiFont::drawn_width(const std::wstring& text, const Choice& choice) const {
+  if (!choice.design->font) return extent_of(dc_, text.c_str(), static_cast<int>(text.size()));
+  std::int64_t width = 0;
+  for (const std::int64_t advance : design_advances(text, choice)) width += advance;
+  return static_cast<int>((width + 32) >> 6);
 }
 
 int GdiFont::measure(std::string_view utf8) const {
   const std::wstring text = to_utf16(utf8);
   if (text.empty() || text.size() > INT_MAX) return 0;
-  select_for(text);
-  SIZE extent{};
-  if (!GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &extent)) return 0;
-  return extent.cx;
+  return drawn_width(text, choose_for(text));
+}
+
+std::int64_t GdiFont::design_width(std::string_view utf8) const {
+  const std::wstring text = to_utf16(utf8);
+  if (text.empty() || text.size() > INT_MAX) return 0;
+  const Choice choice = choose_for(text);
+  if (!choice.design->font) return std::int64_t{drawn_width(text, choice)} * 64;
+  std::int64_t width = 0;
+  for (const std::int64_t advance : design_advances(text, choice)) width += advance;
+  return width;
 }
 
 bool GdiFont::ensure_scratch(ui::Size size) const {
@@ -154,11 +243,12 @@ void GdiFont::draw(ui::PixelView target, ui::Rect clip, ui::Point origin, std::s
                    ui::Pixel colour) const {
   const std::wstring text = to_utf16(utf8);
   if (text.empty() || text.size() > INT_MAX) return;
-  select_for(text);
-  SIZE extent{};
-  GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &extent);
-  const ui::Rect reach{origin.x - overhang_, origin.y - metrics_.ascent,
-                       static_cast<int>(extent.cx) + 2 * overhang_, metrics_.line_height};
+  const Choice choice = choose_for(text);
+  const std::vector<INT> steps = pen_steps(text, choice);
+  const int width = steps.empty() ? extent_of(dc_, text.c_str(), static_cast<int>(text.size()))
+                                  : std::accumulate(steps.begin(), steps.end(), 0);
+  const ui::Rect reach{origin.x - overhang_, origin.y - metrics_.ascent, width + 2 * overhang_,
+                       metrics_.line_height};
   const ui::Rect area = clip.intersect(target.bounds()).intersect(reach);
   if (area.empty() || !ensure_scratch({area.width, area.height})) return;
 
@@ -169,7 +259,7 @@ void GdiFont::draw(ui::PixelView target, ui::Rect clip, ui::Point origin, std::s
   SetTextColor(dc_, colour_ref(colour));
   const RECT bounds{0, 0, area.width, area.height};
   ExtTextOutW(dc_, origin.x - area.x, origin.y - area.y, ETO_CLIPPED, &bounds, text.c_str(),
-              static_cast<UINT>(text.size()), nullptr);
+              static_cast<UINT>(text.size()), steps.empty() ? nullptr : steps.data());
   GdiFlush();
   for (int y = 0; y < area.height; ++y) {
     ui::Pixel* out = target.row(area.y + y) + area.x;

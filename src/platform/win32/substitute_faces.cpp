@@ -126,7 +126,7 @@ SubstituteFaces::~SubstituteFaces() {
 }
 
 GdiFace SubstituteFaces::face_for(const ui::FontSpec& spec) const {
-  GdiFace as_named{to_utf16(spec.face), spec.weight, 1.0, false};
+  GdiFace as_named{to_utf16(spec.face), spec.weight, spec.weight, 1.0, false};
   const auto state = std::ranges::find_if(
       states_, [&](const FaceState& s) { return same_face(s.windows_face, spec.face); });
   const fonts::Substitute* row = fonts::find_substitute(spec.face);
@@ -138,7 +138,7 @@ GdiFace SubstituteFaces::face_for(const ui::FontSpec& spec) const {
   // The member's own weight, so that GDI takes it as it is; a family without a bold member is
   // thickened by GDI, as FreeType thickens it on Linux.
   const int weight = wanted >= kFirstBoldWeight && !member->bold ? FW_BOLD : member->weight;
-  return {std::wstring(state->substitute_family), weight, row->width_scale, true};
+  return {std::wstring(state->substitute_family), weight, member->weight, row->width_scale, true};
 }
 
 }  // namespace tessivar::win32

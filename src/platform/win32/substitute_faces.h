@@ -18,6 +18,9 @@ namespace tessivar::win32 {
 struct GdiFace {
   std::wstring name;         // the LOGFONT's face name
   int weight = 0;            // its lfWeight
+  // The lfWeight of the member whose design widths lay text out: the member's own weight, where
+  // GDI thickens a lighter member for `weight`.
+  int design_weight = 0;
   double width_scale = 1.0;  // of the face's average character width, for its lfWidth
   bool substitute = false;   // one of the program's stand-ins
 };

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "ui/paint/text_layout.h"
 #include "ui/system_colour_scheme.h"
 // The Xlib headers come last.
 #include "platform/x11/window_hints.h"
@@ -22,32 +23,12 @@ constexpr int kShadowIndex = 16;
 constexpr int kHighlightIndex = 20;
 constexpr std::string_view kOk = "OK";
 
-// Breaks the message at spaces so that no line is wider than `width`; a word wider than that
-// stands on a line of its own, clipped.
+// The message broken as the engine breaks a label's caption, so that it breaks at the same
+// words on every backend and density.
 std::vector<std::string> break_lines(const ui::Font& font, const std::string& message, int width) {
   std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start <= message.size()) {
-    const std::size_t newline = std::min(message.find('\n', start), message.size());
-    const std::string paragraph = message.substr(start, newline - start);
-    std::string line;
-    std::size_t word_start = 0;
-    while (word_start <= paragraph.size()) {
-      const std::size_t space = std::min(paragraph.find(' ', word_start), paragraph.size());
-      const std::string word = paragraph.substr(word_start, space - word_start);
-      std::string candidate = line;
-      if (!candidate.empty()) candidate += ' ';
-      candidate += word;
-      if (!line.empty() && font.measure(candidate) > width) {
-        lines.push_back(line);
-        line = word;
-      } else {
-        line = candidate;
-      }
-      word_start = space + 1;
-    }
-    lines.push_back(line);
-    start = newline + 1;
+  for (const ui::TextLine& line : ui::break_into_lines(font, message, width)) {
+    lines.emplace_back(line.text);
   }
   return lines;
 }

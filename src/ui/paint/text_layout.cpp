@@ -10,6 +10,11 @@ std::string_view trim_trailing_spaces(std::string_view s) {
 
 bool is_break(char c) { return c == '\n' || c == '\r'; }
 
+// Whether a line fits by its design width, so that every backend breaks it at the same word.
+bool fits(const Font& font, std::string_view line, int max_width) {
+  return font.design_width(line) <= std::int64_t{max_width} * 64;
+}
+
 }  // namespace
 
 int line_step(const Font& font) {
@@ -40,7 +45,7 @@ std::vector<TextLine> break_into_lines(const Font& font, std::string_view text, 
         ++word_end;
       }
       const std::string_view candidate = text.substr(start, word_end - start);
-      if (fitted_end != start && font.measure(trim_trailing_spaces(candidate)) > max_width) break;
+      if (fitted_end != start && !fits(font, trim_trailing_spaces(candidate), max_width)) break;
       fitted_end = word_end;
       pos = word_end;
       if (pos < text.size() && is_break(text[pos])) {

@@ -23,8 +23,8 @@ int line_step(const Font& font);
 // The caption on one line: its width and one line's height (what AutoSize makes a label).
 Size single_line_extent(const Font& font, std::string_view text);
 
-// Breaks at spaces (and at line breaks in the text) so that each line fits `max_width` where it
-// can; a single word wider than that stands alone on its line. The spaces at a break are dropped;
+// Breaks at spaces (and at line breaks in the text) so that each line's design width fits
+// `max_width` where it can; a single word wider than that stands alone on its line. The spaces at a break are dropped;
 // those that begin the text are kept.
 std::vector<TextLine> break_into_lines(const Font& font, std::string_view text, int max_width);
 

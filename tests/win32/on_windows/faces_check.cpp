@@ -6,8 +6,8 @@
 //   Linux program draws it at;
 // - each INSTALLED_FACE (one the test put into the prefix's Fonts folder) is the machine's own;
 //   every other face the test knows Wine lacks is a stand-in;
-// - then prints the layout of every label caption (caption_layout_report.h), for the test to
-//   compare with the Linux program's.
+// - then prints the layout of every label caption (caption_layout_report.h) at each density the
+//   layouts are held to, for the test to compare with the Linux program's.
 // Prints a line for every check that fails and ends with status 1 when one does.
 #include <cstdio>
 #include <set>
@@ -84,11 +84,17 @@ int main(int argc, char** argv) {
         fail(std::string(row.windows_face) + ": the Windows program has no stand-in for it");
       }
     }
-    std::printf("--- layout\n%s--- end\n",
-                tessivar::tests::caption_layout_report(
-                    tessivar::app::tessivar_application(),
-                    [&](const ui::FontSpec& spec) { return platform.open_font(spec, 96); })
-                    .c_str());
+    std::printf("--- layout\n");
+    for (const int dpi : tessivar::tests::kReportDensities) {
+      std::printf("%s", tessivar::tests::caption_layout_report(
+                            tessivar::app::tessivar_application(),
+                            [&](const ui::FontSpec& spec, int at) {
+                              return platform.open_font(spec, at);
+                            },
+                            dpi)
+                            .c_str());
+    }
+    std::printf("--- end\n");
   } catch (const std::exception& failure) {
     std::printf("the faces check failed: %s\n", failure.what());
     return 2;
