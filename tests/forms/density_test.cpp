@@ -51,17 +51,23 @@ TEST(Density, EachWindowsClientAreaIsItsTwipsAtTheScreensDensity) {
 }
 
 // Text drawn by the font engine at the density, pictures resampled smoothly, lines and scroll
-// bars at the system's scaled widths.
-TEST(Density, TheThreeWindowsLookAsDescribedAtTwiceTheStandardDensity) {
-  HeadlessHarness splash{app::tessivar_application()};
-  splash.platform.set_screen_dpi(192);
-  splash.start();
-  expect_matches_reference(splash.platform.surface(splash.window("frmSplash")), "splash-192dpi");
+// bars at the system's scaled widths. At 125% every caption still stands on its lines of 100%.
+TEST(Density, TheWindowsLookAsDescribedAtOneAndAQuarterAndTwiceTheStandardDensity) {
+  for (const int dpi : {120, 192}) {
+    const std::string suffix = "-" + std::to_string(dpi) + "dpi";
+    HeadlessHarness splash{app::tessivar_application()};
+    splash.platform.set_screen_dpi(dpi);
+    splash.start();
+    expect_matches_reference(splash.platform.surface(splash.window("frmSplash")),
+                             "splash" + suffix);
 
-  HeadlessHarness h{app::tessivar_application()};
-  open_all_windows(h, 192);
-  expect_matches_reference(h.platform.surface(h.window("Pellomark")), "start-screen-192dpi");
-  expect_matches_reference(h.platform.surface(h.window("frmAbout")), "about-192dpi");
+    HeadlessHarness h{app::tessivar_application()};
+    open_all_windows(h, dpi);
+    expect_matches_reference(h.platform.surface(h.window("frmAbout")), "about" + suffix);
+    if (dpi == 192) {
+      expect_matches_reference(h.platform.surface(h.window("Pellomark")), "start-screen" + suffix);
+    }
+  }
 }
 
 TEST(Density, AWindowMovedToAMonitorOfAnotherDensityIsAsIfItHadOpenedThere) {
