@@ -162,10 +162,8 @@ std::vector<std::int64_t> GdiFont::design_advances(const std::wstring& text,
   std::vector<std::int64_t> advances(text.size(), 0);
   SelectObject(dc_, design.font);
   for (std::size_t i = 0; i < text.size(); ++i) {
-    int units = 0;
     if (IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size() && IS_LOW_SURROGATE(text[i + 1])) {
-      units = extent_of(dc_, &text[i], 2);
-      advances[i] = std::llround(units * design.scale);
+      advances[i] = std::llround(extent_of(dc_, &text[i], 2) * design.scale);
       ++i;
       continue;
     }
@@ -191,27 +189,25 @@ std::vector<INT> GdiFont::pen_steps(const std::wstring& text, const Choice& choi
   return steps;
 }
 
-int GdiFont::drawn_width(const std::wstring& text, const Choice& choice) const {
-  if (!choice.design->font) return extent_of(dc_, text.c_str(), static_cast<int>(text.size()));
+std::int64_t GdiFont::design_total(const std::wstring& text, const Choice& choice) const {
+  if (!choice.design->font) {
+    return std::int64_t{extent_of(dc_, text.c_str(), static_cast<int>(text.size()))} * 64;
+  }
   std::int64_t width = 0;
   for (const std::int64_t advance : design_advances(text, choice)) width += advance;
-  return static_cast<int>((width + 32) >> 6);
+  return width;
 }
 
 int GdiFont::measure(std::string_view utf8) const {
   const std::wstring text = to_utf16(utf8);
   if (text.empty() || text.size() > INT_MAX) return 0;
-  return drawn_width(text, choose_for(text));
+  return static_cast<int>((design_total(text, choose_for(text)) + 32) >> 6);
 }
 
 std::int64_t GdiFont::design_width(std::string_view utf8) const {
   const std::wstring text = to_utf16(utf8);
   if (text.empty() || text.size() > INT_MAX) return 0;
-  const Choice choice = choose_for(text);
-  if (!choice.design->font) return std::int64_t{drawn_width(text, choice)} * 64;
-  std::int64_t width = 0;
-  for (const std::int64_t advance : design_advances(text, choice)) width += advance;
-  return width;
+  return design_total(text, choose_for(text));
 }
 
 bool GdiFont::ensure_scratch(ui::Size size) const {

@@ -66,8 +66,9 @@ class GdiFont final : public ui::Font {
   // The pen's place in pixels after each unit, rounded from the design widths: the advances
   // ExtTextOutW is given. Empty for a font without outlines.
   std::vector<INT> pen_steps(const std::wstring& text, const Choice& choice) const;
-  // The drawn width of `text` in the chosen font.
-  int drawn_width(const std::wstring& text, const Choice& choice) const;
+  // The design width of `text` in the chosen font, in 64ths of a pixel: a font without outlines
+  // has its drawn width for its design. Rounded, it is the width drawn.
+  std::int64_t design_total(const std::wstring& text, const Choice& choice) const;
 
   LOGFONTW as_named_{};  // what GDI is asked for when a stand-in lacks a character
   int as_named_weight_ = 0;
