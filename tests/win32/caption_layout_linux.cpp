@@ -11,12 +11,10 @@
 int main() {
   try {
     tessivar::fonts::FontEngine engine;
-    for (const int dpi : tessivar::tests::kReportDensities) {
-      const std::string report = tessivar::tests::caption_layout_report(
-          tessivar::app::tessivar_application(),
-          [&](const tessivar::ui::FontSpec& spec, int at) { return engine.open(spec, at); }, dpi);
-      std::fputs(report.c_str(), stdout);
-    }
+    const std::string reports = tessivar::tests::caption_layout_reports(
+        tessivar::app::tessivar_application(),
+        [&](const tessivar::ui::FontSpec& spec, int dpi) { return engine.open(spec, dpi); });
+    std::fputs(reports.c_str(), stdout);
   } catch (const std::exception& failure) {
     std::fprintf(stderr, "caption_layout_linux: %s\n", failure.what());
     return 2;

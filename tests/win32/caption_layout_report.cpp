@@ -68,4 +68,10 @@ std::string caption_layout_report(const ui::ApplicationSpec& application, const 
   return report;
 }
 
+std::string caption_layout_reports(const ui::ApplicationSpec& application, const FontOpener& open) {
+  std::string reports;
+  for (const int dpi : kReportDensities) reports += caption_layout_report(application, open, dpi);
+  return reports;
+}
+
 }  // namespace tessivar::tests

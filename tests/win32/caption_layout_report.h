@@ -26,4 +26,7 @@ inline constexpr int kReportDensities[] = {96, 120, 144, 168, 192};
 std::string caption_layout_report(const ui::ApplicationSpec& application, const FontOpener& open,
                                   int dpi);
 
+// The reports at each of kReportDensities, one after another.
+std::string caption_layout_reports(const ui::ApplicationSpec& application, const FontOpener& open);
+
 }  // namespace tessivar::tests

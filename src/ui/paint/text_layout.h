@@ -24,8 +24,8 @@ int line_step(const Font& font);
 Size single_line_extent(const Font& font, std::string_view text);
 
 // Breaks at spaces (and at line breaks in the text) so that each line's design width fits
-// `max_width` where it can; a single word wider than that stands alone on its line. The spaces at a break are dropped;
-// those that begin the text are kept.
+// `max_width` where it can; a single word wider than that stands alone on its line. The spaces at a
+// break are dropped; those that begin the text are kept.
 std::vector<TextLine> break_into_lines(const Font& font, std::string_view text, int max_width);
 
 void draw_text_block(PixelView target, Rect box, Rect clip, const Font& font, std::string_view text,

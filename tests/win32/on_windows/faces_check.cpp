@@ -84,16 +84,12 @@ int main(int argc, char** argv) {
         fail(std::string(row.windows_face) + ": the Windows program has no stand-in for it");
       }
     }
-    std::printf("--- layout\n");
-    for (const int dpi : tessivar::tests::kReportDensities) {
-      std::printf("%s", tessivar::tests::caption_layout_report(
-                            tessivar::app::tessivar_application(),
-                            [&](const ui::FontSpec& spec, int at) {
-                              return platform.open_font(spec, at);
-                            },
-                            dpi)
-                            .c_str());
-    }
+    std::printf("--- layout\n%s", tessivar::tests::caption_layout_reports(
+                                     tessivar::app::tessivar_application(),
+                                     [&](const ui::FontSpec& spec, int dpi) {
+                                       return platform.open_font(spec, dpi);
+                                     })
+                                     .c_str());
     std::printf("--- end\n");
   } catch (const std::exception& failure) {
     std::printf("the faces check failed: %s\n", failure.what());
